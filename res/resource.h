@@ -1,0 +1,24 @@
+// Resource identifiers shared by the resource script and the code.
+#pragma once
+
+#define IDS_PRINTER_NOT_ACCESSIBLE 1
+#define IDS_ERROR_CAPTION 2
+#define IDS_START_FROM_DRIVER 3
+#define IDS_SAVE_FAILED 4
+#define IDS_RESTART_FAILED 5
+
+#define IDD_SETTINGS_DIALOG 102
+#define IDR_MAINFRAME 128
+
+#define IDC_PRINTER_QUEUE 1000
+#define IDC_BACKGROUND_ENABLE 1001
+#define IDC_INTERVAL_EDIT 1002
+#define IDC_TIMEOUT_EDIT 1003
+#define IDC_INTERVAL_SPIN 1004
+#define IDC_TIMEOUT_SPIN 1005
+#define IDC_INTERVAL_UNIT 1006
+#define IDC_TIMEOUT_UNIT 1007
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
