@@ -1,9 +1,10 @@
-# Cross-compiles the Windows program: 32-bit x86, mingw-w64 (win32 thread model).
+# Cross-compiles the Windows program: 32-bit x86, mingw-w64. The posix thread model gives the
+# C++ library std::mutex, which GoogleTest needs; -static keeps its runtime inside the program.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)

@@ -1,0 +1,202 @@
+// winspool stand-ins over an in-memory store of queues and their printer data.
+#include "host_calls.h"
+#include "host_spooler.h"
+
+#include <winspool.h>
+
+#include <cstring>
+#include <utility>
+#include <map>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+namespace
+{
+struct Queue
+{
+    bool fullAccess = true;
+    std::map<std::pair<std::string, std::string>, host::spooler::Value> data;
+    std::map<std::string, DWORD> failingStores;
+};
+
+struct OpenPrinter
+{
+    std::string queue;
+};
+
+struct Store
+{
+    std::map<std::string, Queue> queues;
+    std::set<std::unique_ptr<OpenPrinter>> handles;
+    bool throwOnNextRead = false;
+    int storeCount = 0;
+    DWORD lastDesiredAccess = 0;
+};
+
+Store& TheStore()
+{
+    static Store store;
+    return store;
+}
+
+OpenPrinter* Find(HANDLE handle)
+{
+    for (const auto& open : TheStore().handles)
+        if (open.get() == handle)
+            return open.get();
+    return nullptr;
+}
+
+Queue* QueueOf(HANDLE handle)
+{
+    OpenPrinter* open = Find(handle);
+    if (open == nullptr)
+        return nullptr;
+    auto queue = TheStore().queues.find(open->queue);
+    return queue == TheStore().queues.end() ? nullptr : &queue->second;
+}
+} // namespace
+
+void host::spooler::Reset()
+{
+    TheStore() = Store();
+}
+
+void host::spooler::AddQueue(const std::string& name, bool fullAccess)
+{
+    TheStore().queues[name].fullAccess = fullAccess;
+}
+
+void host::spooler::SetValue(const std::string& queue, const std::string& key,
+                             const std::string& name, Value value)
+{
+    TheStore().queues.at(queue).data[{key, name}] = std::move(value);
+}
+
+void host::spooler::SetDword(const std::string& queue, const std::string& name, DWORD value)
+{
+    SetValue(queue, "\\", name,
+             {REG_DWORD, {BYTE(value), BYTE(value >> 8), BYTE(value >> 16), BYTE(value >> 24)}});
+}
+
+std::optional<host::spooler::Value> host::spooler::GetValue(const std::string& queue,
+                                                             const std::string& key,
+                                                             const std::string& name)
+{
+    const Queue& q = TheStore().queues.at(queue);
+    auto value = q.data.find({key, name});
+    if (value == q.data.end())
+        return std::nullopt;
+    return value->second;
+}
+
+std::optional<DWORD> host::spooler::GetDword(const std::string& queue, const std::string& name)
+{
+    const auto value = GetValue(queue, "\\", name);
+    if (!value || value->type != REG_DWORD || value->data.size() != sizeof(DWORD))
+        return std::nullopt;
+    const auto& b = value->data;
+    return DWORD(b[0]) | DWORD(b[1]) << 8 | DWORD(b[2]) << 16 | DWORD(b[3]) << 24;
+}
+
+void host::spooler::FailStores(const std::string& queue, const std::string& name, DWORD error)
+{
+    TheStore().queues.at(queue).failingStores[name] = error;
+}
+
+void host::spooler::ThrowOnNextRead()
+{
+    TheStore().throwOnNextRead = true;
+}
+
+int host::spooler::OpenHandles()
+{
+    return static_cast<int>(TheStore().handles.size());
+}
+
+int host::spooler::StoreCount()
+{
+    return TheStore().storeCount;
+}
+
+DWORD host::spooler::LastDesiredAccess()
+{
+    return TheStore().lastDesiredAccess;
+}
+
+BOOL WINAPI OpenPrinterA(LPSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSA defaults)
+{
+    Store& store = TheStore();
+    const DWORD access = defaults != nullptr ? defaults->DesiredAccess : PRINTER_ACCESS_USE;
+    store.lastDesiredAccess = access;
+    auto queue = printerName != nullptr ? store.queues.find(printerName) : store.queues.end();
+    if (queue == store.queues.end())
+    {
+        SetLastError(ERROR_INVALID_PRINTER_NAME);
+        return FALSE;
+    }
+    if (!queue->second.fullAccess && (access & PRINTER_ACCESS_ADMINISTER) != 0)
+    {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    auto open = std::make_unique<OpenPrinter>(OpenPrinter{printerName});
+    *printer = open.get();
+    store.handles.insert(std::move(open));
+    return TRUE;
+}
+
+BOOL WINAPI ClosePrinter(HANDLE printer)
+{
+    auto& handles = TheStore().handles;
+    for (auto open = handles.begin(); open != handles.end(); ++open)
+        if (open->get() == printer)
+        {
+            handles.erase(open);
+            return TRUE;
+        }
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+}
+
+DWORD WINAPI GetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName, LPDWORD type,
+                               LPBYTE data, DWORD size, LPDWORD needed)
+{
+    if (std::exchange(TheStore().throwOnNextRead, false))
+        throw std::runtime_error("printer data read failed");
+    Queue* queue = QueueOf(printer);
+    if (queue == nullptr)
+        return ERROR_INVALID_HANDLE;
+    if (keyName == nullptr || valueName == nullptr || needed == nullptr)
+        return ERROR_INVALID_PARAMETER;
+    auto value = queue->data.find({keyName, valueName});
+    if (value == queue->data.end())
+        return ERROR_FILE_NOT_FOUND;
+    const auto& bytes = value->second.data;
+    *needed = static_cast<DWORD>(bytes.size());
+    if (type != nullptr)
+        *type = value->second.type;
+    if (bytes.size() > size)
+        return ERROR_MORE_DATA;
+    if (!bytes.empty())
+        std::memcpy(data, bytes.data(), bytes.size());
+    return ERROR_SUCCESS;
+}
+
+DWORD WINAPI SetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName, DWORD type,
+                               LPBYTE data, DWORD size)
+{
+    Queue* queue = QueueOf(printer);
+    if (queue == nullptr)
+        return ERROR_INVALID_HANDLE;
+    if (keyName == nullptr || valueName == nullptr)
+        return ERROR_INVALID_PARAMETER;
+    host::CallLog().push_back(std::string("SetPrinterDataEx ") + valueName);
+    auto failing = queue->failingStores.find(valueName);
+    if (failing != queue->failingStores.end())
+        return failing->second;
+    ++TheStore().storeCount;
+    queue->data[{keyName, valueName}] = {type, std::vector<BYTE>(data, data + size)};
+    return ERROR_SUCCESS;
+}

@@ -1,0 +1,226 @@
+// OK stores what the spins hold and restarts the spooler; refusals and failures keep the stored
+// pair as it was; Cancel changes nothing.
+#include "HostSession.h"
+
+namespace
+{
+using host::services::Behaviour;
+
+class ApplySettingsTest : public HostSession
+{
+  protected:
+    void SetUp() override
+    {
+        HostSession::SetUp();
+        Store(700, 180000);
+    }
+
+    static bool Restarted() { return Logged("StartService Spooler"); }
+
+    static std::vector<std::string> Messages()
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : host::MessageBoxes())
+        {
+            EXPECT_EQ(box.caption, "Error");
+            EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+            EXPECT_NE(box.owner, nullptr);
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+};
+
+const char kSaveFailed[] = "The settings could not be saved to the printer. Check that you may "
+                           "change this printer's settings, then try again.";
+const char kRestartFailed[] = "The settings were saved, but the print spooler could not be "
+                              "restarted. They take effect when the print spooler or the computer "
+                              "is restarted.";
+
+TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
+{
+    const struct
+    {
+        const char* what;
+        std::function<void(const DialogUser&)> change;
+        DWORD interval, timeout;
+    } cases[] = {
+        {"unchanged", [](const DialogUser&) {}, 700, 180000},
+        {"2.55 stores its spin", [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "2.55"); }, 2500, 180000},
+        {"spin moved", [](const DialogUser& u) { u.ClickSpinUp(IDC_TIMEOUT_SPIN); }, 700, 181000},
+        {"Enable cleared", [](const DialogUser& u) { u.Click(IDC_BACKGROUND_ENABLE); }, 0, 180000},
+        {"an unfinished interval with Enable cleared",
+         [](const DialogUser& u) {
+             u.Paste(IDC_INTERVAL_EDIT, "0.");
+             u.Click(IDC_BACKGROUND_ENABLE);
+         },
+         0, 180000},
+        {"box replaced by 0.5 stores 0.5", [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "abc"); }, 500, 180000},
+        {"pasted huge interval", [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "6553.7"); }, 240000, 180000},
+        {"leading zero timeout", [](const DialogUser& u) { u.Paste(IDC_TIMEOUT_EDIT, "05"); }, 700, 5000},
+    };
+    for (const auto& c : cases)
+    {
+        host::CallLog().clear();
+        Store(700, 180000);
+        const INT_PTR result = RunDialog([&](const DialogUser& user) {
+            c.change(user);
+            user.Click(IDOK);
+        });
+        EXPECT_EQ(result, IDOK) << c.what;
+        EXPECT_EQ(StoredInterval(), c.interval) << c.what;
+        EXPECT_EQ(StoredTimeout(), c.timeout) << c.what;
+        EXPECT_TRUE(Restarted()) << c.what;
+    }
+    EXPECT_TRUE(host::MessageBoxes().empty());
+}
+
+TEST_F(ApplySettingsTest, TheValuesAreStoredBeforeTheSpoolerIsStopped)
+{
+    RunDialog([](const DialogUser& user) { user.Click(IDOK); });
+    const auto& log = host::CallLog();
+    const auto stop = std::find(log.begin(), log.end(), "ControlService Spooler 1");
+    ASSERT_NE(stop, log.end());
+    EXPECT_EQ(std::count(log.begin(), stop, "SetPrinterDataEx BackgroundStatusInterval"), 1);
+    EXPECT_EQ(std::count(log.begin(), stop, "SetPrinterDataEx QuenloTimeout"), 1);
+    EXPECT_EQ(std::count(stop, log.end(), "Sleep 3000"), 1);
+    EXPECT_EQ(host::CurrentCursor(), LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST_F(ApplySettingsTest, StoringWhatIsShownKeepsValuesThatRoundUp)
+{
+    Store(150, 180000);
+    RunDialog([](const DialogUser& user) { user.Click(IDOK); });
+    EXPECT_EQ(StoredInterval(), 200u);
+}
+
+TEST_F(ApplySettingsTest, AnUnfinishedTextIsRefusedWithTheFocusOnItsBoxAndNothingStored)
+{
+    const struct
+    {
+        int edit;
+        const char* text;
+    } cases[] = {
+        {IDC_INTERVAL_EDIT, ""}, {IDC_INTERVAL_EDIT, "0"}, {IDC_INTERVAL_EDIT, "0."},
+        {IDC_TIMEOUT_EDIT, ""},  {IDC_TIMEOUT_EDIT, "0"},  {IDC_TIMEOUT_EDIT, "4"},
+    };
+    for (const auto& c : cases)
+    {
+        const INT_PTR result = RunDialog([&](const DialogUser& user) {
+            user.Paste(IDC_INTERVAL_EDIT, "2.5"); // a valid interval that must not get stored
+            user.Paste(c.edit, c.text);
+            user.Click(IDOK);
+            EXPECT_TRUE(user.HasFocusWithAllSelected(c.edit)) << c.text;
+            EXPECT_TRUE(IsWindow(user.Item(IDOK))) << "dialog closed on " << c.text;
+            user.Click(IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(host::spooler::StoreCount(), 0) << c.text;
+        EXPECT_FALSE(Logged("ControlService Spooler 1")) << c.text;
+    }
+}
+
+TEST_F(ApplySettingsTest, ASecondOkAfterCorrectingTheTimeoutStoresBoth)
+{
+    RunDialog([](const DialogUser& user) {
+        user.Paste(IDC_INTERVAL_EDIT, "1.5");
+        user.Paste(IDC_TIMEOUT_EDIT, "3");
+        user.Click(IDOK);
+        user.Type(IDC_TIMEOUT_EDIT, "30");
+        user.Click(IDOK);
+    });
+    EXPECT_EQ(StoredInterval(), 1500u);
+    EXPECT_EQ(StoredTimeout(), 30000u);
+    EXPECT_TRUE(Restarted());
+}
+
+TEST_F(ApplySettingsTest, AFailedStoreIsReportedLeavesThePairAsItWasAndKeepsTheDialogOpen)
+{
+    for (const char* failing : {"BackgroundStatusInterval", "QuenloTimeout"})
+    {
+        host::ResetAll();
+        host::spooler::AddQueue(kQueue);
+        host::services::AddService("Spooler", SERVICE_RUNNING);
+        Store(700, 180000);
+        host::spooler::FailStores(kQueue, failing, ERROR_ACCESS_DENIED);
+        const INT_PTR result = RunDialog([](const DialogUser& user) {
+            user.Paste(IDC_INTERVAL_EDIT, "2.5");
+            user.Paste(IDC_TIMEOUT_EDIT, "30");
+            user.Click(IDOK);
+            EXPECT_TRUE(IsWindow(user.Item(IDOK)));
+            EXPECT_EQ(user.Text(IDC_INTERVAL_EDIT), "2.5"); // what was typed is still there
+            user.Click(IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL) << failing;
+        EXPECT_EQ(Messages(), std::vector<std::string>{kSaveFailed}) << failing;
+        EXPECT_EQ(StoredInterval(), 700u) << failing;
+        EXPECT_EQ(StoredTimeout(), 180000u) << failing;
+        EXPECT_FALSE(Logged("ControlService Spooler 1")) << failing;
+    }
+}
+
+TEST_F(ApplySettingsTest, AFailedRestartIsReportedAfterTheSettingsAreStored)
+{
+    const struct
+    {
+        const char* what;
+        std::function<void()> arrange;
+        bool startRequested;
+    } cases[] = {
+        {"no rights on the service manager", [] { host::services::DenyManager(); }, false},
+        {"no rights on the spooler", [] { host::services::DenyServices(); }, false},
+        {"stop never completes",
+         [] { host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{-1, 0}); }, false},
+        {"start never completes",
+         [] { host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{0, -1}); }, true},
+        {"start refused",
+         [] { host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{0, 0, false, false, true}); }, true},
+    };
+    for (const auto& c : cases)
+    {
+        host::ResetAll();
+        host::spooler::AddQueue(kQueue);
+        host::services::AddService("Spooler", SERVICE_RUNNING);
+        c.arrange();
+        const INT_PTR result = RunDialog([](const DialogUser& user) {
+            user.Paste(IDC_TIMEOUT_EDIT, "30");
+            user.Click(IDOK);
+        });
+        EXPECT_EQ(result, IDOK) << c.what;
+        EXPECT_EQ(StoredTimeout(), 30000u) << c.what;
+        EXPECT_EQ(Messages(), std::vector<std::string>{kRestartFailed}) << c.what;
+        EXPECT_EQ(Logged("StartService Spooler"), c.startRequested) << c.what;
+        EXPECT_EQ(host::services::OpenHandles(), 0) << c.what;
+    }
+}
+
+TEST_F(ApplySettingsTest, AStoppedSpoolerIsStartedWithoutAWarning)
+{
+    host::services::AddService("Spooler", SERVICE_STOPPED);
+    RunDialog([](const DialogUser& user) { user.Click(IDOK); });
+    EXPECT_FALSE(Logged("ControlService Spooler 1"));
+    EXPECT_TRUE(Restarted());
+    EXPECT_EQ(host::services::State("Spooler"), static_cast<DWORD>(SERVICE_RUNNING));
+    EXPECT_TRUE(host::MessageBoxes().empty());
+}
+
+TEST_F(ApplySettingsTest, CancelStoresNothingAndLeavesTheSpoolerAlone)
+{
+    for (const bool viaClose : {false, true})
+    {
+        host::CallLog().clear();
+        const INT_PTR result = RunDialog([&](const DialogUser& user) {
+            user.Paste(IDC_INTERVAL_EDIT, "9.9");
+            user.Click(IDC_BACKGROUND_ENABLE);
+            if (viaClose)
+                SendMessageA(GetParent(user.Item(IDOK)), WM_CLOSE, 0, 0);
+            else
+                user.Click(IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_EQ(host::spooler::StoreCount(), 0);
+        EXPECT_TRUE(host::CallLog().empty());
+        EXPECT_EQ(StoredInterval(), 700u);
+    }
+}
+} // namespace

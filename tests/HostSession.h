@@ -1,0 +1,67 @@
+// A fresh in-memory platform for each test: one queue, a running spooler, no windows.
+#pragma once
+
+#include "DialogUser.h"
+
+#include "dialog/SettingToolDlg.h"
+#include "printer/PrinterInfo.h"
+
+#include <host_calls.h>
+#include <host_desktop.h>
+#include <host_services.h>
+#include <host_spooler.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+class HostSession : public ::testing::Test
+{
+  protected:
+    static constexpr const char* kQueue = "Office Laser";
+
+    void SetUp() override
+    {
+        host::ResetAll();
+        host::spooler::AddQueue(kQueue);
+        host::services::AddService("Spooler", SERVICE_RUNNING);
+    }
+    void TearDown() override { host::ResetAll(); }
+
+    static void Store(std::optional<DWORD> interval, std::optional<DWORD> timeout)
+    {
+        if (interval)
+            host::spooler::SetDword(kQueue, "BackgroundStatusInterval", *interval);
+        if (timeout)
+            host::spooler::SetDword(kQueue, "QuenloTimeout", *timeout);
+    }
+    static std::optional<DWORD> StoredInterval()
+    {
+        return host::spooler::GetDword(kQueue, "BackgroundStatusInterval");
+    }
+    static std::optional<DWORD> StoredTimeout()
+    {
+        return host::spooler::GetDword(kQueue, "QuenloTimeout");
+    }
+    static bool Logged(const std::string& call)
+    {
+        const auto& log = host::CallLog();
+        return std::find(log.begin(), log.end(), call) != log.end();
+    }
+    static int CountLogged(const std::string& call)
+    {
+        const auto& log = host::CallLog();
+        return static_cast<int>(std::count(log.begin(), log.end(), call));
+    }
+
+    // Runs the settings dialog for the queue while user works it; returns DoModal's result.
+    static INT_PTR RunDialog(const std::function<void(const DialogUser&)>& user)
+    {
+        CPrinterInfo printer(kQueue);
+        CSettingToolDlg dialog(nullptr, &printer);
+        host::SetModalDriver([&](HWND window) { user(DialogUser(window)); });
+        return dialog.DoModal();
+    }
+};
