@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that a make target needs, when any of them is missing.
+# Usage: tools/ensure-packages.sh host|windows|wine
+set -euo pipefail
+
+case "${1:-}" in
+host) packages=(cmake make g++ googletest libgtest-dev libgmock-dev) ;;
+windows) packages=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest) ;;
+wine) packages=(wine wine32:i386 xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic) ;;
+*)
+    echo "usage: $0 host|windows|wine" >&2
+    exit 2
+    ;;
+esac
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$1" = wine ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

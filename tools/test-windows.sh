@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Runs the Windows test programs (control contract, real spooler and services, end-to-end runs
+# of the program) under Wine in the project's prefix, on a virtual display of their own.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/wine-env.sh
+tools/wine-prepare.sh
+xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
