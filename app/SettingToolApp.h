@@ -9,10 +9,10 @@ class CSettingToolApp : public CWinApp
   public:
     enum ExitStatus
     {
-        kExitSaved = 0,        // OK: settings stored
-        kExitCancelled = 1,    // Cancel, or the dialog could not be shown
-        kExitWrongStart = 2,   // not started with exactly two arguments
-        kExitNoPrinter = 3,    // the queue cannot be accessed, or the dialog failed
+        kExitSaved = 0,      // OK: settings stored
+        kExitCancelled = 1,  // Cancel, or the dialog could not be shown
+        kExitWrongStart = 2, // not started with exactly two arguments
+        kExitNoPrinter = 3,  // the queue cannot be accessed, or the dialog failed
     };
 
     CSettingToolApp() : CWinApp(nullptr) {}

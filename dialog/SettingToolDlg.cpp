@@ -64,8 +64,8 @@ BOOL CSettingToolDlg::OnInitDialog()
     m_pTimeoutSpin = GetDlgItem(IDC_TIMEOUT_SPIN);
 
     m_pQueueEdit->SetWindowText(m_pPrinter->GetPrinterName());
-    m_pEnableCheck->SendMessage(BM_SETCHECK,
-                                m_pPrinter->IsBackgroundStatusEnabled() ? BST_CHECKED : BST_UNCHECKED);
+    m_pEnableCheck->SendMessage(
+        BM_SETCHECK, m_pPrinter->IsBackgroundStatusEnabled() ? BST_CHECKED : BST_UNCHECKED);
     OnEnableClicked();
 
     AttachSpin(m_pIntervalSpin, m_pIntervalEdit, kIntervalMin, kIntervalMax);

@@ -32,9 +32,8 @@ void SpinAction(Window* spin, int delta)
 {
     if ((spin->style & WS_DISABLED) != 0)
         return;
-    NMUPDOWN change = {{spin->handle(), static_cast<UINT_PTR>(spin->id), UDN_DELTAPOS},
-                       spin->position,
-                       delta};
+    NMUPDOWN change = {
+        {spin->handle(), static_cast<UINT_PTR>(spin->id), UDN_DELTAPOS}, spin->position, delta};
     if (Notify(spin, WM_NOTIFY, spin->id, reinterpret_cast<LPARAM>(&change)) != 0)
         return;
     spin->position = Clamp(*spin, spin->position + change.iDelta);

@@ -36,6 +36,7 @@ const DWORD kSpin = kChild | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
 const DWORD kLabel = kChild | WS_GROUP;
 
 // The settings dialog in template order, which is also the tab order.
+// clang-format off
 const DialogTemplate kSettingsDialog = {
     IDD_SETTINGS_DIALOG,
     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
@@ -59,6 +60,7 @@ const DialogTemplate kSettingsDialog = {
         {"Static", IDC_STATIC, kChild | SS_BLACKFRAME | SS_SUNKEN, {18, 102, 179, 1}, "", ""},
     },
 };
+// clang-format on
 
 HICON const kProgramIcon = reinterpret_cast<HICON>(0x1280);
 HCURSOR const kArrowCursor = reinterpret_cast<HCURSOR>(0x7f00);

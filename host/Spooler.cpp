@@ -5,11 +5,11 @@
 #include <winspool.h>
 
 #include <cstring>
-#include <utility>
 #include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 namespace
 {
@@ -81,8 +81,8 @@ void host::spooler::SetDword(const std::string& queue, const std::string& name, 
 }
 
 std::optional<host::spooler::Value> host::spooler::GetValue(const std::string& queue,
-                                                             const std::string& key,
-                                                             const std::string& name)
+                                                            const std::string& key,
+                                                            const std::string& name)
 {
     const Queue& q = TheStore().queues.at(queue);
     auto value = q.data.find({key, name});

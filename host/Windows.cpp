@@ -103,10 +103,12 @@ Window* CreateFromTemplate(LPCSTR name, HWND parent, DLGPROC proc, LPARAM initPa
         Create(KindOf(c.className), dialog, c.style, c.id, JapaneseUi() ? c.japanese : c.english,
                {c.rect.left, c.rect.top, c.rect.left + c.rect.right, c.rect.top + c.rect.bottom});
 
-    const auto first = std::find_if(dialog->children.begin(), dialog->children.end(),
-                                    [](Window* w) { return (w->style & WS_TABSTOP) && CanTakeFocus(w); });
+    const auto first =
+        std::find_if(dialog->children.begin(), dialog->children.end(),
+                     [](Window* w) { return (w->style & WS_TABSTOP) && CanTakeFocus(w); });
     const HWND firstHandle = first != dialog->children.end() ? (*first)->handle() : nullptr;
-    if (SendMessageA(dialog->handle(), WM_INITDIALOG, reinterpret_cast<WPARAM>(firstHandle), initParam) &&
+    if (SendMessageA(dialog->handle(), WM_INITDIALOG, reinterpret_cast<WPARAM>(firstHandle),
+                     initParam) &&
         Live(firstHandle) != nullptr)
         SetFocusTo(Live(firstHandle));
     return dialog;
@@ -239,14 +241,16 @@ LRESULT WINAPI SendMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR text)
 {
-    return Live(hWnd) != nullptr && SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    return Live(hWnd) != nullptr &&
+           SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
 int WINAPI GetWindowTextA(HWND hWnd, LPSTR buffer, int maxCount)
 {
     if (Live(hWnd) == nullptr || maxCount <= 0)
         return 0;
-    return static_cast<int>(SendMessageA(hWnd, WM_GETTEXT, maxCount, reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        SendMessageA(hWnd, WM_GETTEXT, maxCount, reinterpret_cast<LPARAM>(buffer)));
 }
 
 int WINAPI GetWindowTextLengthA(HWND hWnd)

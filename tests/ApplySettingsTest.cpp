@@ -46,7 +46,8 @@ TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
         DWORD interval, timeout;
     } cases[] = {
         {"unchanged", [](const DialogUser&) {}, 700, 180000},
-        {"2.55 stores its spin", [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "2.55"); }, 2500, 180000},
+        {"2.55 stores its spin", [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "2.55"); },
+         2500, 180000},
         {"spin moved", [](const DialogUser& u) { u.ClickSpinUp(IDC_TIMEOUT_SPIN); }, 700, 181000},
         {"Enable cleared", [](const DialogUser& u) { u.Click(IDC_BACKGROUND_ENABLE); }, 0, 180000},
         {"an unfinished interval with Enable cleared",
@@ -55,9 +56,12 @@ TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
              u.Click(IDC_BACKGROUND_ENABLE);
          },
          0, 180000},
-        {"box replaced by 0.5 stores 0.5", [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "abc"); }, 500, 180000},
-        {"pasted huge interval", [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "6553.7"); }, 240000, 180000},
-        {"leading zero timeout", [](const DialogUser& u) { u.Paste(IDC_TIMEOUT_EDIT, "05"); }, 700, 5000},
+        {"box replaced by 0.5 stores 0.5",
+         [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "abc"); }, 500, 180000},
+        {"pasted huge interval", [](const DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, "6553.7"); },
+         240000, 180000},
+        {"leading zero timeout", [](const DialogUser& u) { u.Paste(IDC_TIMEOUT_EDIT, "05"); }, 700,
+         5000},
     };
     for (const auto& c : cases)
     {
@@ -170,11 +174,21 @@ TEST_F(ApplySettingsTest, AFailedRestartIsReportedAfterTheSettingsAreStored)
         {"no rights on the service manager", [] { host::services::DenyManager(); }, false},
         {"no rights on the spooler", [] { host::services::DenyServices(); }, false},
         {"stop never completes",
-         [] { host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{-1, 0}); }, false},
+         [] {
+             host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{-1, 0});
+         },
+         false},
         {"start never completes",
-         [] { host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{0, -1}); }, true},
+         [] {
+             host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{0, -1});
+         },
+         true},
         {"start refused",
-         [] { host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{0, 0, false, false, true}); }, true},
+         [] {
+             host::services::AddService("Spooler", SERVICE_RUNNING,
+                                        Behaviour{0, 0, false, false, true});
+         },
+         true},
     };
     for (const auto& c : cases)
     {

@@ -73,8 +73,9 @@ class ControlContract : public ::testing::Test
     {
         const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
         ASSERT_TRUE(InitCommonControlsEx(&controls));
-        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS_DIALOG),
-                                    nullptr, &Recorder::Proc, reinterpret_cast<LPARAM>(&recorder));
+        dialog =
+            CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETTINGS_DIALOG),
+                               nullptr, &Recorder::Proc, reinterpret_cast<LPARAM>(&recorder));
         ASSERT_NE(dialog, nullptr) << GetLastError();
         intervalEdit = GetDlgItem(dialog, IDC_INTERVAL_EDIT);
         intervalSpin = GetDlgItem(dialog, IDC_INTERVAL_SPIN);
@@ -158,7 +159,8 @@ TEST_F(ControlContract, SettingTextPutsTheCaretAtTheStartAndTypingInsertsThere)
 {
     SetWindowTextA(intervalEdit, "");
     DWORD start = 99, end = 99;
-    SendMessageA(intervalEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageA(intervalEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 0u);
     for (char key : std::string("24"))
@@ -175,7 +177,8 @@ TEST_F(ControlContract, ASpinTakesTheLow16BitsAsSignedAndClampsSilently)
         LPARAM given;
         short expected;
     } cases[] = {
-        {7, 7}, {0, 1}, {3000, 2400}, {0xFFFF, 1}, {70000, 2400}, {0x7FFF, 2400}, {2400, 2400}, {1, 1},
+        {7, 7},        {0, 1},         {3000, 2400}, {0xFFFF, 1},
+        {70000, 2400}, {0x7FFF, 2400}, {2400, 2400}, {1, 1},
     };
     for (const auto& c : cases)
     {
@@ -282,7 +285,8 @@ TEST_F(ControlContract, NextDialogControlGivesTheBoxTheFocusAndSelectionSelectsA
     SendMessageA(intervalEdit, EM_SCROLLCARET, 0, 0);
     EXPECT_EQ(GetFocus(), intervalEdit);
     DWORD start = 99, end = 99;
-    SendMessageA(intervalEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageA(intervalEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 4u);
 }

@@ -52,7 +52,7 @@ TEST_F(EntryCheckingTest, IntervalTexts)
                       {"-1", "0.5", 5},
                       {" 7", "0.5", 5},
                       {"1,5", "0.5", 5},
-                      {"\x83\x50", "0.5", 5}, // a double-byte character
+                      {"\x83\x50", "0.5", 5},    // a double-byte character
                       {"6553.7", "240.0", 2400}, // tenths past 16 bits do not wrap
                       {std::string(400, '9'), "240.0", 2400},
                   });
@@ -71,8 +71,8 @@ TEST_F(EntryCheckingTest, TimeoutTexts)
                       {"120", "120", 120},
                       {"-1", "5", 5},
                       {" 7", "5", 5},
-                      {"3", "3", 180}, // left alone
-                      {"", "", 180},   // left alone
+                      {"3", "3", 180},       // left alone
+                      {"", "", 180},         // left alone
                       {"65541", "600", 600}, // seconds past 16 bits do not wrap
                       {std::string(400, '9'), "600", 600},
                   });

@@ -68,7 +68,8 @@ TEST_F(PrinterInfoTest, ReadsStoredValuesAndFallsBackToTheDefaults)
 
 TEST_F(PrinterInfoTest, ValuesUnderAnotherKeyAreNotTheSettings)
 {
-    host::spooler::SetValue(kQueue, "PrinterDriverData", "QuenloTimeout", {REG_DWORD, {1, 0, 0, 0}});
+    host::spooler::SetValue(kQueue, "PrinterDriverData", "QuenloTimeout",
+                            {REG_DWORD, {1, 0, 0, 0}});
     CPrinterInfo printer(kQueue);
     EXPECT_EQ(printer.GetIoTimeout(), 180000u);
 }
@@ -109,9 +110,11 @@ TEST_F(PrinterInfoTest, StoringThePairIsAllOrNothing)
     } cases[] = {
         {"both stored", 700, 180000, nullptr, ERROR_SUCCESS, 2500, 30000},
         {"timeout refused", 700, 180000, "QuenloTimeout", ERROR_ACCESS_DENIED, 700, 180000},
-        {"interval refused", 700, 180000, "BackgroundStatusInterval", ERROR_ACCESS_DENIED, 700, 180000},
+        {"interval refused", 700, 180000, "BackgroundStatusInterval", ERROR_ACCESS_DENIED, 700,
+         180000},
         // Nothing was stored before: the interval goes back to the value it read as.
-        {"timeout refused, none before", std::nullopt, std::nullopt, "QuenloTimeout", ERROR_ACCESS_DENIED, 500, std::nullopt},
+        {"timeout refused, none before", std::nullopt, std::nullopt, "QuenloTimeout",
+         ERROR_ACCESS_DENIED, 500, std::nullopt},
     };
     for (const auto& c : cases)
     {

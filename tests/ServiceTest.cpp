@@ -22,10 +22,10 @@ TEST_F(ServiceTest, StoppingARunningServiceSendsOneStopAndReturnsWhenItIsStopped
     host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{2, 0});
     CService service("Spooler");
     EXPECT_TRUE(service.Stop(TRUE));
-    EXPECT_EQ(Log(), (std::vector<std::string>{"QueryServiceStatus Spooler", "ControlService Spooler 1",
-                                               "QueryServiceStatus Spooler", "Sleep 100",
-                                               "QueryServiceStatus Spooler", "Sleep 100",
-                                               "QueryServiceStatus Spooler"}));
+    EXPECT_EQ(Log(), (std::vector<std::string>{
+                         "QueryServiceStatus Spooler", "ControlService Spooler 1",
+                         "QueryServiceStatus Spooler", "Sleep 100", "QueryServiceStatus Spooler",
+                         "Sleep 100", "QueryServiceStatus Spooler"}));
     EXPECT_EQ(host::services::State("Spooler"), static_cast<DWORD>(SERVICE_STOPPED));
 }
 
@@ -104,7 +104,8 @@ TEST_F(ServiceTest, FailedCallsEndTheOperation)
         host::services::AddService("Spooler", c.state, c.behaviour);
         host::CallLog().clear();
         CService service("Spooler");
-        EXPECT_FALSE(c.state == SERVICE_RUNNING ? service.Stop(TRUE) : service.Start(TRUE)) << c.what;
+        EXPECT_FALSE(c.state == SERVICE_RUNNING ? service.Stop(TRUE) : service.Start(TRUE))
+            << c.what;
         EXPECT_EQ(CountLogged("Sleep 100"), 0) << c.what;
     }
 }
@@ -133,10 +134,10 @@ TEST_F(ServiceTest, RestartStopsPausesThreeSecondsAndStarts)
 {
     const DWORD before = host::services::ProcessId("Spooler");
     EXPECT_TRUE(RestartSpooler());
-    EXPECT_EQ(Log(), (std::vector<std::string>{"QueryServiceStatus Spooler", "ControlService Spooler 1",
-                                               "QueryServiceStatus Spooler", "Sleep 3000",
-                                               "QueryServiceStatus Spooler", "StartService Spooler",
-                                               "QueryServiceStatus Spooler"}));
+    EXPECT_EQ(Log(), (std::vector<std::string>{
+                         "QueryServiceStatus Spooler", "ControlService Spooler 1",
+                         "QueryServiceStatus Spooler", "Sleep 3000", "QueryServiceStatus Spooler",
+                         "StartService Spooler", "QueryServiceStatus Spooler"}));
     EXPECT_NE(host::services::ProcessId("Spooler"), before);
     EXPECT_EQ(host::services::OpenHandles(), 0);
 }
@@ -152,12 +153,19 @@ TEST_F(ServiceTest, RestartReportsEveryWayItCanFail)
     } cases[] = {
         {"no service manager", [] { host::services::DenyManager(); }, SERVICE_RUNNING, false},
         {"stop still pending: start skipped",
-         [] { host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{-1, 0}); },
+         [] {
+             host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{-1, 0});
+         },
          SERVICE_STOP_PENDING, false},
         {"start never completes",
-         [] { host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{0, -1}); },
+         [] {
+             host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{0, -1});
+         },
          SERVICE_START_PENDING, true},
-        {"was starting", [] { host::services::AddService("Spooler", SERVICE_START_PENDING, Behaviour{0, -1}); },
+        {"was starting",
+         [] {
+             host::services::AddService("Spooler", SERVICE_START_PENDING, Behaviour{0, -1});
+         },
          SERVICE_START_PENDING, false},
     };
     for (const auto& c : cases)

@@ -61,7 +61,9 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
     host::ResetDesktop();
     host::SetUiLanguage(0x0411);
     Start({"x", "No Such Queue"});
-    ExpectOnlyMessage("選択されたプリンタにアクセスできません。プリンタキューが存在することを確認してください。", "エラー");
+    ExpectOnlyMessage(
+        "選択されたプリンタにアクセスできません。プリンタキューが存在することを確認してください。",
+        "エラー");
 }
 
 TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
