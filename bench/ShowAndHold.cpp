@@ -1,0 +1,78 @@
+// Screenshot helper: starts a program, waits for its window and keeps it on screen while a
+// picture is taken from outside.
+//   show-and-hold.exe [--ok] <command line>
+// Prints the screen rectangle "<left> <top> <width> <height>" of the program's first visible
+// window, or with --ok presses that window's OK button and prints the rectangle of the next
+// window it shows (a message box). Then waits for a line on standard input, closes the
+// program's windows and exits with the program's exit status.
+#include "ChildWindows.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace
+{
+// Longer than the spooler restart that a pressed OK may start before a warning appears.
+const DWORD kShowTimeoutMs = 60000;
+const DWORD kCloseTimeoutMs = 10000;
+const UINT kReplyTimeoutMs = 5000;
+
+// Returns once the window's thread has handled everything queued before, painting included.
+void WaitUntilSettled(HWND window)
+{
+    for (int i = 0; i < 3; ++i)
+    {
+        DWORD_PTR reply = 0;
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, &reply);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const bool pressOk = argc > 1 && std::strcmp(argv[1], "--ok") == 0;
+    const int first = pressOk ? 2 : 1;
+    if (argc != first + 1)
+    {
+        std::fprintf(stderr, "usage: show-and-hold [--ok] <command line>\n");
+        return 2;
+    }
+    CChild child;
+    if (!child.Start(argv[first]))
+    {
+        std::fprintf(stderr, "show-and-hold: cannot start %s (error %lu)\n", argv[first],
+                     GetLastError());
+        return 2;
+    }
+    HWND window = child.WaitForWindow(nullptr, kShowTimeoutMs);
+    if (window != nullptr && pressOk)
+    {
+        const HWND dialog = window;
+        // Posted: the program answers the click with a modal message box.
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        window = child.WaitForWindow(dialog, kShowTimeoutMs);
+    }
+    int status = 0;
+    if (window == nullptr)
+    {
+        std::fprintf(stderr, "show-and-hold: no window appeared\n");
+        status = 2;
+    }
+    else
+    {
+        WaitUntilSettled(window);
+        RECT rect;
+        GetWindowRect(window, &rect);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top);
+        std::fflush(stdout);
+        char line[16];
+        std::fgets(line, sizeof line, stdin);
+    }
+    child.CloseAndWait(kCloseTimeoutMs);
+    return status != 0 ? status : static_cast<int>(child.ExitCode());
+}
