@@ -1,8 +1,9 @@
 // Measures how long programs take from being started to showing a visible window:
 //   startup-watch.exe <rounds> <command line>...
 // Each round starts every command once, in an order that rotates from round to round, and
-// prints one line per start: "<command index> <milliseconds>". A first round warms the file
-// cache and is not printed. Each program is closed (Cancel) and waited for before the next starts.
+// prints one line per start: "<round> <command index> <milliseconds>". A first round warms the
+// file cache and is not printed. Each program is closed (Cancel) and waited for before the next
+// starts.
 #include "ChildWindows.h"
 
 #include <cstdio>
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
                 return 1;
             if (round > 0)
             {
-                std::printf("%d %.3f\n", index, milliseconds);
+                std::printf("%d %d %.3f\n", round, index, milliseconds);
                 std::fflush(stdout);
             }
         }
