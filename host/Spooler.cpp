@@ -16,6 +16,7 @@ namespace
 struct Queue
 {
     bool fullAccess = true;
+    bool connection = false;
     std::map<std::pair<std::string, std::string>, host::spooler::Value> data;
     std::map<std::string, DWORD> failingStores;
 };
@@ -23,6 +24,7 @@ struct Queue
 struct OpenPrinter
 {
     std::string queue;
+    DWORD access;
 };
 
 struct Store
@@ -31,7 +33,9 @@ struct Store
     std::set<std::unique_ptr<OpenPrinter>> handles;
     bool throwOnNextRead = false;
     int storeCount = 0;
-    DWORD lastDesiredAccess = 0;
+    std::vector<DWORD> desiredAccesses;
+    DWORD enumerationError = ERROR_SUCCESS;
+    std::optional<std::string> queueAfterEnumeration;
 };
 
 Store& TheStore()
@@ -48,13 +52,55 @@ OpenPrinter* Find(HANDLE handle)
     return nullptr;
 }
 
-Queue* QueueOf(HANDLE handle)
+Queue* QueueOf(const OpenPrinter* open)
 {
-    OpenPrinter* open = Find(handle);
     if (open == nullptr)
         return nullptr;
     auto queue = TheStore().queues.find(open->queue);
     return queue == TheStore().queues.end() ? nullptr : &queue->second;
+}
+
+Queue* QueueOf(HANDLE handle)
+{
+    return QueueOf(Find(handle));
+}
+
+bool Enumerated(const Queue& queue, DWORD flags)
+{
+    return (flags & (queue.connection ? PRINTER_ENUM_CONNECTIONS : PRINTER_ENUM_LOCAL)) != 0;
+}
+
+BOOL FillEnumeration(DWORD flags, LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned)
+{
+    const auto& queues = TheStore().queues;
+    DWORD count = 0;
+    size_t total = 0;
+    for (const auto& [name, queue] : queues)
+        if (Enumerated(queue, flags))
+        {
+            ++count;
+            total += sizeof(PRINTER_INFO_4A) + name.size() + 1;
+        }
+    *needed = static_cast<DWORD>(total);
+    *returned = 0;
+    if (total > size || (buffer == nullptr && total > 0))
+    {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return FALSE;
+    }
+    auto* record = reinterpret_cast<PRINTER_INFO_4A*>(buffer);
+    char* text = reinterpret_cast<char*>(record + count);
+    for (const auto& [name, queue] : queues)
+        if (Enumerated(queue, flags))
+        {
+            std::memcpy(text, name.c_str(), name.size() + 1);
+            *record++ = {
+                text, nullptr,
+                DWORD(queue.connection ? PRINTER_ATTRIBUTE_NETWORK : PRINTER_ATTRIBUTE_LOCAL)};
+            text += name.size() + 1;
+        }
+    *returned = count;
+    return TRUE;
 }
 } // namespace
 
@@ -66,6 +112,23 @@ void host::spooler::Reset()
 void host::spooler::AddQueue(const std::string& name, bool fullAccess)
 {
     TheStore().queues[name].fullAccess = fullAccess;
+}
+
+void host::spooler::AddConnection(const std::string& name, bool fullAccess)
+{
+    Queue& queue = TheStore().queues[name];
+    queue.fullAccess = fullAccess;
+    queue.connection = true;
+}
+
+void host::spooler::FailEnumeration(DWORD error)
+{
+    TheStore().enumerationError = error;
+}
+
+void host::spooler::AddQueueAfterNextEnumeration(const std::string& name)
+{
+    TheStore().queueAfterEnumeration = name;
 }
 
 void host::spooler::SetValue(const std::string& queue, const std::string& key,
@@ -122,14 +185,38 @@ int host::spooler::StoreCount()
 
 DWORD host::spooler::LastDesiredAccess()
 {
-    return TheStore().lastDesiredAccess;
+    const auto& accesses = TheStore().desiredAccesses;
+    return accesses.empty() ? 0 : accesses.back();
+}
+
+std::vector<DWORD> host::spooler::DesiredAccesses()
+{
+    return TheStore().desiredAccesses;
+}
+
+BOOL WINAPI EnumPrintersA(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
+                          LPDWORD needed, LPDWORD returned)
+{
+    Store& store = TheStore();
+    BOOL result = FALSE;
+    if (needed == nullptr || returned == nullptr || name != nullptr)
+        SetLastError(ERROR_INVALID_PARAMETER);
+    else if (level != 4)
+        SetLastError(ERROR_INVALID_LEVEL);
+    else if (store.enumerationError != ERROR_SUCCESS)
+        SetLastError(store.enumerationError);
+    else
+        result = FillEnumeration(flags, buffer, size, needed, returned);
+    if (auto added = std::exchange(store.queueAfterEnumeration, std::nullopt))
+        store.queues[*added];
+    return result;
 }
 
 BOOL WINAPI OpenPrinterA(LPSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSA defaults)
 {
     Store& store = TheStore();
     const DWORD access = defaults != nullptr ? defaults->DesiredAccess : PRINTER_ACCESS_USE;
-    store.lastDesiredAccess = access;
+    store.desiredAccesses.push_back(access);
     auto queue = printerName != nullptr ? store.queues.find(printerName) : store.queues.end();
     if (queue == store.queues.end())
     {
@@ -141,7 +228,7 @@ BOOL WINAPI OpenPrinterA(LPSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSA
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
-    auto open = std::make_unique<OpenPrinter>(OpenPrinter{printerName});
+    auto open = std::make_unique<OpenPrinter>(OpenPrinter{printerName, access});
     *printer = open.get();
     store.handles.insert(std::move(open));
     return TRUE;
@@ -187,11 +274,14 @@ DWORD WINAPI GetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName,
 DWORD WINAPI SetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName, DWORD type,
                                LPBYTE data, DWORD size)
 {
-    Queue* queue = QueueOf(printer);
+    const OpenPrinter* open = Find(printer);
+    Queue* queue = QueueOf(open);
     if (queue == nullptr)
         return ERROR_INVALID_HANDLE;
     if (keyName == nullptr || valueName == nullptr)
         return ERROR_INVALID_PARAMETER;
+    if ((open->access & PRINTER_ACCESS_ADMINISTER) == 0)
+        return ERROR_ACCESS_DENIED;
     host::CallLog().push_back(std::string("SetPrinterDataEx ") + valueName);
     auto failing = queue->failingStores.find(valueName);
     if (failing != queue->failingStores.end())

@@ -13,9 +13,9 @@ const char kIoTimeoutName[] = "QuenloTimeout";
 char kRawDatatype[] = "Raw";
 } // namespace
 
-CPrinterInfo::CPrinterInfo(const char* queueName) : m_hPrinter(nullptr)
+CPrinterInfo::CPrinterInfo(const char* queueName, DWORD desiredAccess) : m_hPrinter(nullptr)
 {
-    PRINTER_DEFAULTSA defaults = {kRawDatatype, nullptr, PRINTER_ALL_ACCESS};
+    PRINTER_DEFAULTSA defaults = {kRawDatatype, nullptr, desiredAccess};
     // OpenPrinterA takes a non-const name but does not change it.
     if (!OpenPrinterA(const_cast<LPSTR>(queueName), &m_hPrinter, &defaults))
         throw CPrinterInfoException();

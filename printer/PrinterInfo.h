@@ -2,6 +2,7 @@
 
 #include <string>
 #include <windows.h>
+#include <winspool.h>
 
 // One open printer queue and the two language-monitor settings stored as its printer data
 // (milliseconds, REG_DWORD). Owns the queue handle; nothing is cached, every getter asks the
@@ -12,8 +13,9 @@ class CPrinterInfo
     static constexpr DWORD kDefaultStatusInterval = 500;
     static constexpr DWORD kDefaultIoTimeout = 180000;
 
-    // Opens the queue with full access; throws CPrinterInfoException when that fails.
-    explicit CPrinterInfo(const char* queueName);
+    // Opens the queue with the access asked for; throws CPrinterInfoException when that fails.
+    // PRINTER_ACCESS_USE is enough to read the settings; storing them needs full access.
+    explicit CPrinterInfo(const char* queueName, DWORD desiredAccess = PRINTER_ALL_ACCESS);
     ~CPrinterInfo();
     CPrinterInfo(const CPrinterInfo&) = delete;
     CPrinterInfo& operator=(const CPrinterInfo&) = delete;

@@ -18,7 +18,16 @@ struct Value
 
 void Reset();
 // A queue that OpenPrinterA can open; without full access only a request for less succeeds.
+// A handle opened without PRINTER_ACCESS_ADMINISTER cannot store printer data.
 void AddQueue(const std::string& name, bool fullAccess = true);
+// A queue on a print server ("\\server\name") that this user is connected to, so that
+// EnumPrintersA lists it with PRINTER_ENUM_CONNECTIONS. Every other queue lists as local.
+void AddConnection(const std::string& name, bool fullAccess = true);
+// Every later EnumPrintersA fails with error.
+void FailEnumeration(DWORD error);
+// The next EnumPrintersA, whatever it returns, is followed by a new queue, as when a queue is
+// added between a caller's size query and its second call.
+void AddQueueAfterNextEnumeration(const std::string& name);
 void SetValue(const std::string& queue, const std::string& key, const std::string& name,
               Value value);
 void SetDword(const std::string& queue, const std::string& name, DWORD value); // key "\"
@@ -31,6 +40,7 @@ void FailStores(const std::string& queue, const std::string& name, DWORD error);
 void ThrowOnNextRead();
 int OpenHandles();
 int StoreCount();
-// The access asked for by the last OpenPrinterA.
+// The access asked for by the last OpenPrinterA, and by every one in order.
 DWORD LastDesiredAccess();
+std::vector<DWORD> DesiredAccesses();
 } // namespace host::spooler

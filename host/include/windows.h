@@ -33,6 +33,10 @@ typedef char* LPSTR;
 typedef const char* LPCSTR;
 typedef void* LPVOID;
 typedef void* HANDLE;
+// UTF-16 code units, as on Windows; wchar_t is wider here but holds them.
+typedef wchar_t WCHAR;
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
 
 #define DECLARE_HANDLE(name)                                                                       \
     struct name##__;                                                                               \
@@ -77,6 +81,8 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_INSUFFICIENT_BUFFER 122L
+#define ERROR_INVALID_LEVEL 124L
 #define ERROR_BAD_PATHNAME 161L
 #define ERROR_MORE_DATA 234L
 #define ERROR_SERVICE_REQUEST_TIMEOUT 1053L
@@ -199,6 +205,13 @@ DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
 void WINAPI Sleep(DWORD milliseconds);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+
+// kernel32: text. The ANSI code page here is UTF-8, the encoding of the program's strings, so
+// no byte is a double-byte lead byte unless a test asks for code page 932's (host_text.h).
+#define CP_ACP 0
+int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, LPWSTR wide,
+                               int wideLength);
+BOOL WINAPI IsDBCSLeadByte(BYTE character);
 
 // user32: windows, dialogs and controls
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -15,6 +15,22 @@ typedef struct _PRINTER_DEFAULTSA
     DWORD DesiredAccess;
 } PRINTER_DEFAULTSA, *LPPRINTER_DEFAULTSA;
 
+#define PRINTER_ENUM_LOCAL 0x00000002
+#define PRINTER_ENUM_CONNECTIONS 0x00000004
+#define PRINTER_ATTRIBUTE_NETWORK 0x00000010
+#define PRINTER_ATTRIBUTE_LOCAL 0x00000040
+
+typedef struct _PRINTER_INFO_4A
+{
+    LPSTR pPrinterName;
+    LPSTR pServerName;
+    DWORD Attributes;
+} PRINTER_INFO_4A, *PPRINTER_INFO_4A, *LPPRINTER_INFO_4A;
+
+// Level 4 only: local queues, and with PRINTER_ENUM_CONNECTIONS the connections to queues on
+// print servers. The strings follow the records in the caller's buffer.
+BOOL WINAPI EnumPrintersA(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
+                          LPDWORD needed, LPDWORD returned);
 BOOL WINAPI OpenPrinterA(LPSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSA defaults);
 BOOL WINAPI ClosePrinter(HANDLE printer);
 DWORD WINAPI GetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName, LPDWORD type,
