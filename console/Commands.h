@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CommandLine.h"
+
+#include <string>
+#include <vector>
+
+// What the console program did, as its exit status.
+enum ExitStatus
+{
+    kExitDone = 0,
+    kExitUsage = 2,         // usage or invalid value: nothing was opened or stored
+    kExitNotOpened = 3,     // a queue could not be opened (or the queues could not be listed)
+    kExitStoreFailed = 4,   // a queue refused a store
+    kExitRestartFailed = 5, // stored, but a print spooler could not be restarted
+};
+
+// The status that tells the more serious of two outcomes. A status must never claim more than
+// happened: 5 says the values were stored, so any queue not stored outranks it.
+int WorseStatus(int a, int b);
+
+// The program: the arguments after its name in, the exit status out; messages go through
+// WriteToConsole, results to standard output and problems to standard error.
+int RunSettingToolCmd(const std::vector<std::string>& arguments);
+
+int ShowQueues(const std::vector<std::string>& queues, bool json);
+int ListAllQueues(bool json);
+int SetQueues(const Command& command);

@@ -1,0 +1,28 @@
+// A queue opened only to read its settings: what the console program's show and list rely on.
+#include "../HostSession.h"
+
+#include "printer/PrinterInfoException.h"
+
+namespace
+{
+class PrinterAccessTest : public HostSession
+{
+};
+
+TEST_F(PrinterAccessTest, TheRightToPrintReadsTheSettingsButCannotStoreThem)
+{
+    host::spooler::AddQueue("Print Only", false);
+    for (const char* queue : {kQueue, "Print Only"})
+    {
+        host::spooler::SetDword(queue, "QuenloTimeout", 30000);
+        CPrinterInfo printer(queue, PRINTER_ACCESS_USE);
+        EXPECT_EQ(host::spooler::LastDesiredAccess(), static_cast<DWORD>(PRINTER_ACCESS_USE));
+        EXPECT_EQ(printer.GetIoTimeout(), 30000u) << queue;
+        EXPECT_EQ(printer.SetSettings(1000, 60000), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+        EXPECT_EQ(host::spooler::GetDword(queue, "QuenloTimeout"), 30000u) << queue;
+        EXPECT_FALSE(host::spooler::GetDword(queue, "BackgroundStatusInterval")) << queue;
+    }
+    EXPECT_THROW(CPrinterInfo("Print Only"), CPrinterInfoException);
+    EXPECT_EQ(host::spooler::LastDesiredAccess(), static_cast<DWORD>(PRINTER_ALL_ACCESS));
+}
+} // namespace
