@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CommandLine.h"
 #include "ConsoleWrite.h"
 #include "Json.h"
 #include "Messages.h"
@@ -220,13 +221,6 @@ UINT ErrorMessage(CommandLineError error)
         return IDS_CMD_NOT_UNDERSTOOD;
     }
 }
-} // namespace
-
-int WorseStatus(int a, int b)
-{
-    return Rank(a) >= Rank(b) ? a : b;
-}
-
 int ShowQueues(const std::vector<std::string>& queues, bool json)
 {
     int status = kExitDone;
@@ -302,6 +296,13 @@ int SetQueues(const Command& command)
         }
     }
     return status;
+}
+
+} // namespace
+
+int WorseStatus(int a, int b)
+{
+    return Rank(a) >= Rank(b) ? a : b;
 }
 
 int RunSettingToolCmd(const std::vector<std::string>& arguments)

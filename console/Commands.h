@@ -1,7 +1,5 @@
 #pragma once
 
-#include "CommandLine.h"
-
 #include <string>
 #include <vector>
 
@@ -22,7 +20,3 @@ int WorseStatus(int a, int b);
 // The program: the arguments after its name in, the exit status out; messages go through
 // WriteToConsole, results to standard output and problems to standard error.
 int RunSettingToolCmd(const std::vector<std::string>& arguments);
-
-int ShowQueues(const std::vector<std::string>& queues, bool json);
-int ListAllQueues(bool json);
-int SetQueues(const Command& command);
