@@ -49,22 +49,10 @@ QUEUE="Demo Printer"
 BUILD=build/windows
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target SettingTool e2e_winspool bare-dialog startup-watch \
-    >/dev/null
+cmake --build --preset windows \
+    --target SettingTool e2e_winspool e2e_winehelper bare-dialog startup-watch >/dev/null
 
-if [ -x tools/wine-prepare.sh ]; then
-    tools/wine-prepare.sh
-else
-    # Without the project's preparation: a prefix, Wine's own window frames, and the queue key
-    # that the stand-in store opens.
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        wine wineboot -i
-        wineserver -w
-    fi
-    wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null
-    wine reg add "HKLM\\System\\CurrentControlSet\\Control\\Print\\Printers\\$QUEUE" /f >/dev/null
-    wineserver -w
-fi
+tools/wine-prepare.sh
 
 overrides=
 [ "$store" = stand-in ] && overrides=winspool.drv=n

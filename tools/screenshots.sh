@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Makes the pictures of the program in docs/: the settings dialog and every message box, in
+# English and Japanese, each cropped to its window. Runs under a virtual display of its own
+# (xvfb-run) and in a Wine prefix of its own (build/wineprefix-screenshots), since it changes
+# stored settings and disables the spooler service there for one of the pictures.
+#   tools/screenshots.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ -z "${SCREENSHOTS_ON_DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" env SCREENSHOTS_ON_DISPLAY=1 "$0" "$@"
+fi
+
+export WINEPREFIX="$PWD/build/wineprefix-screenshots"
+source tools/wine-env.sh
+
+QUEUE="Demo Printer"
+QUEUE_KEY="HKLM\\System\\CurrentControlSet\\Control\\Print\\Printers\\$QUEUE"
+BUILD=build/windows
+DOCS="$PWD/docs"
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target SettingTool e2e_winspool e2e_winehelper show-and-hold \
+    >/dev/null
+
+# The service manager reads the start type when a Wine session begins, so each change ends the
+# session; Wine's sc.exe cannot change it.
+spooler_start_type() {
+    wine reg add "HKLM\\System\\CurrentControlSet\\Services\\Spooler" /v Start /t REG_DWORD \
+        /d "$1" /f >/dev/null
+    wineserver -w
+}
+
+# Stores the two settings (milliseconds) where the stand-in store (e2e/winspool) keeps them: as
+# values of the queue's own registry key.
+store_settings() {
+    wine reg add "$QUEUE_KEY" /v BackgroundStatusInterval /t REG_DWORD /d "$1" /f >/dev/null
+    wine reg add "$QUEUE_KEY" /v QuenloTimeout /t REG_DWORD /d "$2" /f >/dev/null
+}
+
+# shot <picture name> <language> <store> [--ok] <command line>
+# language: en or ja; store: stand-in (printer data kept by e2e/winspool) or wine (Wine's own).
+shot() {
+    local name=$1 language=$2 store=$3
+    shift 3
+    local locale=C.UTF-8 overrides=
+    [ "$language" = ja ] && locale=ja_JP.UTF-8
+    [ "$store" = stand-in ] && overrides=winspool.drv=n
+    coproc HOLD {
+        cd "$BUILD" && LANG=$locale LC_ALL='' WINEDLLOVERRIDES=$overrides \
+            exec wine bench/show-and-hold.exe "$@"
+    }
+    local x y width height
+    if ! read -r -u "${HOLD[0]}" x y width height; then
+        echo "screenshots.sh: no window for $name" >&2
+        wait "$HOLD_PID" || true
+        failed=1
+        return
+    fi
+    xwd -root -silent | convert xwd:- -crop "${width}x${height}+${x}+${y}" +repage \
+        -strip PNG8:"$DOCS/$name.png"
+    echo >&"${HOLD[1]}"
+    wait "$HOLD_PID" || true
+    echo "docs/$name.png (${width}x${height})"
+}
+
+tools/wine-prepare.sh
+# MS UI Gothic is proportional; the fixed-pitch IPAGothic is too wide for the template's labels
+# and cuts them off in both languages, the proportional IPAPGothic fits them as on Windows.
+wine reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "MS UI Gothic" /d IPAPGothic /f \
+    >/dev/null
+# Wine draws the caption buttons with Marlett, which this Wine does not load from its own font
+# folder (fonts-wine); without it the close button shows a letter "r".
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+wineserver -w
+failed=0
+
+for language in en ja; do
+    store_settings 700 180000
+    shot "dialog-$language" "$language" stand-in "SettingTool.exe 1 \"$QUEUE\""
+    shot "message-start-$language" "$language" wine "SettingTool.exe"
+    shot "message-queue-$language" "$language" wine "SettingTool.exe 1 \"No Such Printer\""
+    shot "message-save-failed-$language" "$language" wine --ok "SettingTool.exe 1 \"$QUEUE\""
+done
+
+# A disabled spooler cannot be started again after OK has stored the settings.
+spooler_start_type 4
+for language in en ja; do
+    shot "message-restart-failed-$language" "$language" stand-in --ok "SettingTool.exe 1 \"$QUEUE\""
+done
+spooler_start_type 3
+store_settings 700 180000
+wineserver -w
+exit $failed
