@@ -109,6 +109,11 @@ run 0 "show in Japanese, to a pipe" -- standin "$cmd" show "Console E2E Two"
 japanese="$(printf '%s\n' "$out" | iconv -f CP932 -t UTF-8)"
 contains "Japanese" "$japanese" "  タイムアウト: 45 秒（45000 ミリ秒）"
 contains "Japanese" "$japanese" "プリンタキュー: Console E2E Two"
+contains "lines end in CR LF in a pipe" "$out" $'E2E Two\r\n'
+# On a terminal stdout is a console: the characters go through WriteConsoleW, and Wine's
+# console writes them to the terminal in UTF-8.
+run 0 "show in Japanese, to a console" -- script -qec "WINEDLLOVERRIDES=winspool.drv=n wine '$cmd' show 'Console E2E Two'" /dev/null
+contains "Japanese console" "$out" "タイムアウト: 45 秒（45000 ミリ秒）"
 run 2 "an error in Japanese" -- standin "$cmd" set "Console E2E Two" --interval 0
 japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
 contains "Japanese error" "$japanese" "インターバル「0」は無効です。"
