@@ -2,7 +2,8 @@
 // spooler refuses the printer-data key "\" that the tool uses, so nothing could be stored there.
 // Printer data is kept in the registry under the queue's own key
 // (HKLM\System\CurrentControlSet\Control\Print\Printers\<queue>), so stored values survive from
-// one run to the next; key "\" is the queue key itself, key "A\B" its subkey A\B.
+// one run to the next; key "\" is the queue key itself, key "A\B" its subkey A\B. Any queue of the
+// prefix opens, whatever access is asked for.
 //
 // For tests, SETTINGTOOL_FAIL_STORE=<value name>:<error> makes SetPrinterDataExA of that value
 // fail with that error code and store nothing.
@@ -55,7 +56,7 @@ class RegKey
     HKEY m_key = nullptr;
 };
 
-HKEY OpenQueueKey(HANDLE handle)
+HKEY QueueKeyOf(HANDLE handle)
 {
     Lock lock;
     const auto found = g_open.find(static_cast<Printer*>(handle));
@@ -90,9 +91,7 @@ DWORD RequestedStoreFailure(const char* valueName)
 }
 } // namespace
 
-extern "C" {
-
-BOOL WINAPI OpenPrinterA(LPSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSA)
+extern "C" BOOL WINAPI OpenPrinterA(LPSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSA)
 {
     if (handle == nullptr)
     {
@@ -121,7 +120,7 @@ BOOL WINAPI OpenPrinterA(LPSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSA)
     return TRUE;
 }
 
-BOOL WINAPI ClosePrinter(HANDLE handle)
+extern "C" BOOL WINAPI ClosePrinter(HANDLE handle)
 {
     Printer* printer = static_cast<Printer*>(handle);
     {
@@ -137,10 +136,10 @@ BOOL WINAPI ClosePrinter(HANDLE handle)
     return TRUE;
 }
 
-DWORD WINAPI GetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR valueName, LPDWORD type,
-                               LPBYTE data, DWORD size, LPDWORD needed)
+extern "C" DWORD WINAPI GetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR valueName,
+                                          LPDWORD type, LPBYTE data, DWORD size, LPDWORD needed)
 {
-    const HKEY queueKey = OpenQueueKey(handle);
+    const HKEY queueKey = QueueKeyOf(handle);
     if (queueKey == nullptr)
         return ERROR_INVALID_HANDLE;
     if (keyName == nullptr || *keyName == '\0' || needed == nullptr)
@@ -164,10 +163,10 @@ DWORD WINAPI GetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR valueName, 
         RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, data, &storedSize));
 }
 
-DWORD WINAPI SetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR valueName, DWORD type,
-                               LPBYTE data, DWORD size)
+extern "C" DWORD WINAPI SetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR valueName,
+                                          DWORD type, LPBYTE data, DWORD size)
 {
-    const HKEY queueKey = OpenQueueKey(handle);
+    const HKEY queueKey = QueueKeyOf(handle);
     if (queueKey == nullptr)
         return ERROR_INVALID_HANDLE;
     if (keyName == nullptr || *keyName == '\0' || (data == nullptr && size > 0))
@@ -182,5 +181,3 @@ DWORD WINAPI SetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR valueName, 
         return static_cast<DWORD>(created);
     return static_cast<DWORD>(RegSetValueExA(key.Get(), valueName, 0, type, data, size));
 }
-
-} // extern "C"
