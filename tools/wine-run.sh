@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Opens the real dialog under Wine for the demo queue "Demo Printer", with the printer-data
+# stand-in (so the values stored with OK come back next time). Builds nothing: needs the Windows
+# build (SettingTool.exe, winspool.drv and e2e/winehelper.exe in build/windows).
+#   With $DISPLAY set: the dialog opens on that display and the script ends when it is closed.
+#   Without a display: the dialog opens on a virtual display; the script waits for it, saves a
+#   screenshot to build/run-screenshot.png, closes the dialog and says where the picture is.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/tools/wine-env.sh"
+build="$root/build/windows"
+queue="Demo Printer"
+title="Language Monitor Setting Tool"
+screenshot="$root/build/run-screenshot.png"
+
+for file in SettingTool.exe winspool.drv e2e/winehelper.exe; do
+    if [ ! -f "$build/$file" ]; then
+        echo "wine-run.sh: $build/$file is missing: build first (cmake --build --preset windows)" >&2
+        exit 1
+    fi
+done
+
+run_tool() {
+    WINEDLLOVERRIDES="winspool.drv=n" wine "$build/SettingTool.exe" run "$queue"
+}
+
+if [ "${1:-}" = --virtual-display ]; then
+    for command in xwd convert; do
+        if ! command -v "$command" >/dev/null; then
+            echo "wine-run.sh: '$command' is missing: install x11-apps and imagemagick" >&2
+            exit 1
+        fi
+    done
+    run_tool &
+    tool=$!
+    if ! wine "$build/e2e/winehelper.exe" wait-window "$title" 20000; then
+        kill "$tool" 2>/dev/null || true
+        wait "$tool" || true
+        exit 1
+    fi
+    xwd -root -silent | convert xwd:- "$screenshot"
+    wine "$build/e2e/winehelper.exe" close-window "$title" 10000
+    wait "$tool" || true
+    # Wine's own processes end before the virtual display does, so none of them complains.
+    wineserver -w
+    echo "Screenshot of the dialog: $screenshot"
+    exit 0
+fi
+
+"$root/tools/wine-prepare.sh"
+if [ -n "${DISPLAY:-}" ]; then
+    status=0
+    run_tool || status=$?
+    case $status in
+    0) echo "OK: settings stored for \"$queue\"" ;;
+    1) echo "Cancelled: nothing stored" ;;
+    *) echo "SettingTool.exe ended with status $status" ;;
+    esac
+    exit 0
+fi
+exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --virtual-display
