@@ -1,0 +1,178 @@
+// OK and Cancel: what reaches the printer data, whether the spooler is restarted, and what
+// happens when a box is unfinished or a store fails.
+#include "Controls.h"
+#include "Fixtures.h"
+#include "Session.h"
+#include "Wait.h"
+#include "Windows.h"
+
+namespace e2e
+{
+namespace
+{
+struct Entry
+{
+    const char* name;
+    bool clearEnable;
+    const char* interval; // typed, or nullptr to leave the box as shown
+    const char* timeout;
+    DWORD storedInterval;
+    DWORD storedTimeout;
+    const char* intervalShownNextTime;
+    const char* timeoutShownNextTime;
+};
+
+using ApplyOk = ProgramTableTest<Entry>;
+
+TEST_P(ApplyOk, StoresWhatTheSpinsHoldRestartsTheSpoolerAndShowsItNextTime)
+{
+    const Entry& row = GetParam();
+    StoreSettings(700, 180000);
+    ASSERT_TRUE(StartSpooler());
+    const DWORD spooler = SpoolerProcessId();
+    {
+        ToolRun run({"x", kTestQueue});
+        const HWND dialog = run.Dialog();
+        ASSERT_NE(dialog, nullptr) << "no dialog";
+        const Controls c(dialog);
+        if (row.interval != nullptr)
+            SetText(c.interval, row.interval);
+        if (row.timeout != nullptr)
+            SetText(c.timeout, row.timeout);
+        if (row.clearEnable)
+            PostClick(c.enable);
+        PostClick(c.ok);
+        EXPECT_EQ(run.WaitForExit(kRestartTimeoutMs), 0);
+    }
+    EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), row.storedInterval);
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), row.storedTimeout);
+    const DWORD restarted = SpoolerProcessId();
+    EXPECT_NE(restarted, 0u) << "the spooler is not running";
+    EXPECT_NE(restarted, spooler) << "the spooler was not restarted";
+
+    ToolRun again({"x", kTestQueue});
+    const HWND dialog = again.Dialog();
+    ASSERT_NE(dialog, nullptr) << "no dialog on the second run";
+    const Controls c(dialog);
+    EXPECT_EQ(IsChecked(c.enable), !row.clearEnable);
+    EXPECT_EQ(TextOf(c.interval), row.intervalShownNextTime);
+    EXPECT_EQ(TextOf(c.timeout), row.timeoutShownNextTime);
+    PostClick(c.cancel);
+    EXPECT_EQ(again.WaitForExit(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, ApplyOk,
+                         testing::Values(Entry{"TruncatedTenthsAndTypedTimeout", false, "2.55",
+                                               "90", 2500, 90000, "2.5", "90"},
+                                         Entry{"EnableClearedStoresZero", true, nullptr, nullptr, 0,
+                                               180000, "0.5", "180"}),
+                         RowName());
+
+struct Unfinished
+{
+    const char* name;
+    Box box;
+    const char* text;
+};
+
+using ApplyRefuses = ProgramTableTest<Unfinished>;
+
+TEST_P(ApplyRefuses, AnUnfinishedBoxWithFocusAndSelectionAndStoresNothing)
+{
+    const Unfinished& row = GetParam();
+    StoreSettings(700, 180000);
+    ASSERT_TRUE(StartSpooler());
+    const DWORD spooler = SpoolerProcessId();
+    ToolRun run({"x", kTestQueue});
+    const HWND dialog = run.Dialog();
+    ASSERT_NE(dialog, nullptr) << "no dialog";
+    const Controls c(dialog);
+    const HWND box = EditOf(c, row.box);
+    const HWND other = EditOf(c, row.box == Box::Interval ? Box::Timeout : Box::Interval);
+    SetText(other, row.box == Box::Interval ? "20" : "1.5");
+    SetText(box, row.text);
+
+    PostClick(c.ok);
+    ASSERT_TRUE(Settle(c.queue));
+    EXPECT_TRUE(run.Running());
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(FocusIn(dialog), box) << "the focus is not on the refused box";
+    const int length = static_cast<int>(std::string(row.text).size());
+    EXPECT_EQ(Selection(box), std::make_pair(0, length)) << "its text is not all selected";
+    EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
+    EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
+
+    PostClick(c.cancel);
+    EXPECT_EQ(run.WaitForExit(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, ApplyRefuses,
+                         testing::Values(Unfinished{"IntervalZeroPoint", Box::Interval, "0."},
+                                         Unfinished{"IntervalEmpty", Box::Interval, ""},
+                                         Unfinished{"TimeoutThree", Box::Timeout, "3"},
+                                         Unfinished{"TimeoutEmpty", Box::Timeout, ""}),
+                         RowName());
+
+using ApplyCancel = ProgramTest;
+
+TEST_F(ApplyCancel, StoresNothingAndLeavesTheSpoolerAlone)
+{
+    StoreSettings(700, 180000);
+    ASSERT_TRUE(StartSpooler());
+    const DWORD spooler = SpoolerProcessId();
+    ToolRun run({"x", kTestQueue});
+    const HWND dialog = run.Dialog();
+    ASSERT_NE(dialog, nullptr) << "no dialog";
+    const Controls c(dialog);
+    SetText(c.interval, "12.5");
+    SetText(c.timeout, "42");
+    PostClick(c.enable);
+    PostClick(c.cancel);
+    EXPECT_EQ(run.WaitForExit(), 1);
+    EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
+    EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
+}
+
+struct Failure
+{
+    const char* name;
+    const char* failStore;
+};
+
+using ApplyStoreFailure = ProgramTableTest<Failure>;
+
+TEST_P(ApplyStoreFailure, LeavesBothStoredValuesAsTheyWere)
+{
+    StoreSettings(700, 180000);
+    ASSERT_TRUE(StartSpooler());
+    const DWORD spooler = SpoolerProcessId();
+    ToolRun run({"x", kTestQueue}, {Store::StandIn, GetParam().failStore});
+    const HWND dialog = run.Dialog();
+    ASSERT_NE(dialog, nullptr) << "no dialog";
+    const Controls c(dialog);
+    SetText(c.interval, "1.5");
+    SetText(c.timeout, "20");
+
+    PostClick(c.ok);
+    const MessageBoxSeen box = run.WaitForMessageBox();
+    ASSERT_NE(box.window, nullptr) << "no message box";
+    EXPECT_EQ(box.text, Texts().saveFailed);
+    ASSERT_TRUE(run.Dismiss(box));
+    ASSERT_TRUE(Settle(c.queue));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
+    EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
+
+    PostClick(c.cancel);
+    EXPECT_EQ(run.WaitForExit(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, ApplyStoreFailure,
+                         testing::Values(Failure{"FirstStore", "BackgroundStatusInterval:5"},
+                                         Failure{"SecondStore", "QuenloTimeout:5"}),
+                         RowName());
+} // namespace
+} // namespace e2e

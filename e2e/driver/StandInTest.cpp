@@ -1,0 +1,172 @@
+// The printer-data stand-in itself, called directly: the end-to-end cases trust it to answer as
+// the Windows spooler does. A copy under another name is loaded, since Wine would hand out its
+// own winspool.drv for that name.
+#include "Prefix.h"
+#include "ToolRun.h"
+
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace e2e
+{
+namespace
+{
+const char kScratchValue[] = "E2EScratch";
+const char kScratchKey[] = "E2E Scratch";
+const char kPrinterKey[] = "System\\CurrentControlSet\\Control\\Print\\Printers\\E2E Printer";
+
+class StandIn : public testing::Test
+{
+  protected:
+    static void SetUpTestSuite()
+    {
+        const std::string& tool = ToolPath();
+        const std::string dll = tool.substr(0, tool.find_last_of('\\') + 1) + "winspool.drv";
+        char directory[MAX_PATH] = "";
+        GetTempPathA(sizeof directory, directory);
+        s_copy = std::string(directory) + "e2e-standin.dll";
+        CopyFileA(dll.c_str(), s_copy.c_str(), FALSE);
+        s_module = LoadLibraryA(s_copy.c_str());
+        open = Function<decltype(&OpenPrinterA)>("OpenPrinterA");
+        close = Function<decltype(&ClosePrinter)>("ClosePrinter");
+        get = Function<decltype(&GetPrinterDataExA)>("GetPrinterDataExA");
+        set = Function<decltype(&SetPrinterDataExA)>("SetPrinterDataExA");
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (s_module != nullptr)
+            FreeLibrary(s_module);
+        DeleteFileA(s_copy.c_str());
+    }
+
+    void SetUp() override
+    {
+        ASSERT_NE(s_module, nullptr) << "cannot load " << s_copy;
+        char queue[] = "E2E Printer";
+        ASSERT_TRUE(open(queue, &m_printer, nullptr));
+    }
+
+    void TearDown() override
+    {
+        SetEnvironmentVariableA("SETTINGTOOL_FAIL_STORE", nullptr);
+        if (m_printer != nullptr)
+            close(m_printer);
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPrinterKey, 0, KEY_ALL_ACCESS, &key) == 0)
+        {
+            RegDeleteValueA(key, kScratchValue);
+            RegDeleteTreeA(key, kScratchKey);
+            RegCloseKey(key);
+        }
+    }
+
+    DWORD SetDword(const char* key, DWORD value)
+    {
+        return set(m_printer, key, kScratchValue, REG_DWORD, reinterpret_cast<LPBYTE>(&value),
+                   sizeof value);
+    }
+
+    template <typename F> static F Function(const char* name)
+    {
+        return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(s_module, name)));
+    }
+
+    static inline std::string s_copy;
+    static inline HMODULE s_module = nullptr;
+    static inline decltype(&OpenPrinterA) open = nullptr;
+    static inline decltype(&ClosePrinter) close = nullptr;
+    static inline decltype(&GetPrinterDataExA) get = nullptr;
+    static inline decltype(&SetPrinterDataExA) set = nullptr;
+    HANDLE m_printer = nullptr;
+};
+
+TEST_F(StandIn, OpensOnlyTheQueuesOfThePrefix)
+{
+    for (const char* name : {"No Such Printer", "", "E2E Printer\\PrinterDriverData"})
+    {
+        std::string queue = name;
+        HANDLE printer = reinterpret_cast<HANDLE>(1);
+        SetLastError(0);
+        EXPECT_FALSE(open(queue.data(), &printer, nullptr)) << '"' << name << '"';
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PRINTER_NAME)) << name;
+        EXPECT_EQ(printer, nullptr) << name;
+    }
+}
+
+TEST_F(StandIn, RefusesAClosedHandle)
+{
+    ASSERT_TRUE(close(m_printer));
+    const HANDLE closed = m_printer;
+    m_printer = nullptr;
+    SetLastError(0);
+    EXPECT_FALSE(close(closed));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    DWORD needed = 0;
+    BYTE data[4];
+    EXPECT_EQ(get(closed, "\\", kScratchValue, nullptr, data, sizeof data, &needed),
+              static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+TEST_F(StandIn, ReadsWhatItStoresUnderTheQueueKey)
+{
+    DWORD type = 0;
+    DWORD needed = 0;
+    DWORD value = 0;
+    auto* data = reinterpret_cast<LPBYTE>(&value);
+    EXPECT_EQ(get(m_printer, "\\", kScratchValue, &type, data, sizeof value, &needed),
+              static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+
+    ASSERT_EQ(SetDword("\\", 700), 0u);
+    EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), 700u) << "not under the queue's own key";
+
+    EXPECT_EQ(get(m_printer, "\\", kScratchValue, &type, data, sizeof value, &needed), 0u);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(needed, 4u);
+    EXPECT_EQ(value, 700u);
+
+    value = 0;
+    EXPECT_EQ(get(m_printer, "\\", kScratchValue, nullptr, data, sizeof value, &needed), 0u)
+        << "no type wanted";
+    EXPECT_EQ(value, 700u);
+
+    needed = 0;
+    EXPECT_EQ(get(m_printer, "\\", kScratchValue, nullptr, data, 2, &needed),
+              static_cast<DWORD>(ERROR_MORE_DATA));
+    EXPECT_EQ(needed, 4u);
+}
+
+TEST_F(StandIn, KeepsOtherKeysApart)
+{
+    const std::string key = std::string(kScratchKey) + "\\Sub";
+    char text[] = "abc";
+    ASSERT_EQ(set(m_printer, key.c_str(), kScratchValue, REG_SZ, reinterpret_cast<LPBYTE>(text),
+                  sizeof text),
+              0u);
+    char read[8] = "";
+    DWORD type = 0;
+    DWORD needed = 0;
+    EXPECT_EQ(get(m_printer, key.c_str(), kScratchValue, &type, reinterpret_cast<LPBYTE>(read),
+                  sizeof read, &needed),
+              0u);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_STREQ(read, "abc");
+    EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), std::nullopt) << "leaked into key \"\\\"";
+}
+
+TEST_F(StandIn, FailsTheStoreItIsToldToFail)
+{
+    ASSERT_EQ(SetDword("\\", 700), 0u);
+    SetEnvironmentVariableA("SETTINGTOOL_FAIL_STORE", "E2EScratch:1234");
+    EXPECT_EQ(SetDword("\\", 800), 1234u);
+    EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), 700u);
+    SetEnvironmentVariableA("SETTINGTOOL_FAIL_STORE", "OtherValue:1234");
+    EXPECT_EQ(SetDword("\\", 900), 0u);
+    EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), 900u);
+}
+} // namespace
+} // namespace e2e

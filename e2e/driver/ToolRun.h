@@ -1,0 +1,67 @@
+// One run of the real SettingTool.exe, started with CreateProcessA as a printer driver's
+// property page would start it. The destructor ends a run that is still going, so that a
+// failed test leaves no window behind.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e
+{
+enum class Store
+{
+    StandIn,     // the printer-data stand-in beside the program (values kept in the registry)
+    WineSpooler, // Wine's own spooler, which refuses the key "\"
+};
+
+struct RunOptions
+{
+    Store store = Store::StandIn;
+    // "<value name>:<error>": the stand-in's SetPrinterDataExA of that value fails so.
+    std::string failStore;
+};
+
+struct MessageBoxSeen
+{
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+};
+
+// The program under test and the queue the tests work on; set once by main.
+// SetToolPath fails (false) outside Wine or for a path Wine cannot name.
+bool SetToolPath(const std::string& unixPath);
+const std::string& ToolPath();
+extern const char kTestQueue[];
+
+class ToolRun
+{
+  public:
+    explicit ToolRun(const std::vector<std::string>& arguments, const RunOptions& options = {});
+    ~ToolRun();
+    ToolRun(const ToolRun&) = delete;
+    ToolRun& operator=(const ToolRun&) = delete;
+
+    bool Started() const { return m_process != nullptr; }
+    bool Running() const;
+    // The settings dialog once it is visible; null if it does not come up in time.
+    HWND Dialog();
+    // A visible message box of the program (not the dialog); window null if none comes up.
+    MessageBoxSeen WaitForMessageBox();
+    // Clicks the box's OK and waits for it to go.
+    bool Dismiss(const MessageBoxSeen& box);
+    // The exit status, or -1 if the program is still running after timeoutMs.
+    long WaitForExit(DWORD timeoutMs = kDefaultExitTimeoutMs);
+    // Top-level windows the program has shown (for checking that no dialog appeared).
+    std::vector<HWND> VisibleWindows() const;
+
+    static const DWORD kDefaultExitTimeoutMs = 10000;
+
+  private:
+    HANDLE m_process = nullptr;
+    DWORD m_processId = 0;
+    HWND m_dialog = nullptr;
+};
+} // namespace e2e
