@@ -1,5 +1,5 @@
 # Short, fixed commands; each installs what it needs (Debian packages) when it is missing.
-#   make exe   the Windows program, into dist/
+#   make exe   the Windows programs (dialog and console companion), into dist/
 #   make test  every test: Linux unit tests, then the Windows tests under Wine
 #   make run   opens the real dialog under Wine for a demo queue
 .PHONY: exe test host-test wine-test run clean
@@ -7,9 +7,9 @@
 exe:
 	tools/ensure-packages.sh windows
 	cmake --preset windows
-	cmake --build --preset windows --target SettingTool
+	cmake --build --preset windows --target SettingTool SettingToolCmd
 	rm -rf dist && mkdir -p dist
-	cp build/windows/SettingTool.exe dist/
+	cp build/windows/SettingTool.exe build/windows/SettingToolCmd.exe dist/
 
 test: host-test wine-test
 
