@@ -1,6 +1,4 @@
-// The baseline of the start-up benchmark: the setting tool's dialog template with no program
-// behind it, so that the difference in start-up time is what the tool itself adds.
-#include <windows.h>
+#include "BareDialog.h"
 
 #include <commctrl.h>
 
@@ -21,7 +19,7 @@ INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int ShowBareDialog(HINSTANCE instance)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);

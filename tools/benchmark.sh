@@ -2,16 +2,18 @@
 # Start-up benchmark under Wine: the time from starting a program to its dialog being visible,
 # for SettingTool.exe (with a queue that opens, so its real dialog appears) and for
 # bench/bare-dialog.exe (the same dialog template and nothing else), started alternately by one
-# watcher process (bench/startup-watch.exe) with a warm wineserver.
+# watcher process (bench/startup-watch.exe) with a warm wineserver. For reference it also times
+# bench/printer-dialog.exe: the bare dialog after the tool's printer access (open the queue, read
+# the two settings), which tells the cost of that access from the cost of the rest of the tool.
 #   tools/benchmark.sh [--runs N] [--store stand-in|wine]
-# --runs: starts of each program (default 25); --store: where SettingTool.exe reads the queue's
+# --runs: starts of each program (default 40); --store: where SettingTool.exe reads the queue's
 # settings: the project's stand-in winspool.drv (default) or Wine's own spooler (reads give the
 # defaults). Prints the medians, their ratio (target: at most 1.10) and the sizes of the programs.
 # Runs in a Wine prefix of its own (build/wineprefix-bench) on a virtual display of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=25
+runs=40
 store=stand-in
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -50,7 +52,8 @@ BUILD=build/windows
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows \
-    --target SettingTool e2e_winspool e2e_winehelper bare-dialog startup-watch >/dev/null
+    --target SettingTool e2e_winspool e2e_winehelper bare-dialog printer-dialog startup-watch \
+    >/dev/null
 
 tools/wine-prepare.sh
 
@@ -66,7 +69,8 @@ trap 'wineserver -k; rm -f "$results"' EXIT
 (
     cd "$BUILD"
     LANG=C.UTF-8 WINEDLLOVERRIDES=$overrides wine bench/startup-watch.exe "$runs" \
-        "SettingTool.exe 1 \"$QUEUE\"" 'bench\bare-dialog.exe' | tr -d '\r'
+        "SettingTool.exe 1 \"$QUEUE\"" 'bench\bare-dialog.exe' \
+        "printer-dialog.exe 1 \"$QUEUE\"" | tr -d '\r'
 ) >"$results"
 
 # Reads numbers, one a line; prints "<median> <lowest> <highest> <count>".
@@ -83,6 +87,7 @@ round_ratios() {
 }
 read -r tool tool_low tool_high tool_runs < <(times_of 0 | describe)
 read -r bare bare_low bare_high bare_runs < <(times_of 1 | describe)
+read -r printer printer_low printer_high printer_runs < <(times_of 2 | describe)
 read -r round_ratio _ < <(round_ratios | describe)
 
 echo "Start-up to visible dialog under $(wine --version), store: $store"
@@ -93,5 +98,10 @@ printf '  bare-dialog.exe  median %6.1f ms  (%d runs, %.1f to %.1f ms)\n' \
 awk -v t="$tool" -v b="$bare" \
     'BEGIN { printf "  ratio of the medians, tool / bare: %.3f  (target: at most 1.10)\n", t / b }'
 printf '  median of the rounds'"'"' own ratios:    %.3f\n' "$round_ratio"
-printf '  sizes: SettingTool.exe %d bytes, bare-dialog.exe %d bytes\n' \
-    "$(stat -c %s "$BUILD/SettingTool.exe")" "$(stat -c %s "$BUILD/bench/bare-dialog.exe")"
+printf '  reference: printer-dialog.exe (bare dialog after the printer access) median %.1f ms\n' \
+    "$printer"
+printf '    (%d runs, %.1f to %.1f ms), ratio to bare %.3f\n' "$printer_runs" "$printer_low" \
+    "$printer_high" "$(awk -v p="$printer" -v b="$bare" 'BEGIN { print p / b }')"
+printf '  sizes: SettingTool.exe %d bytes, bare-dialog.exe %d bytes, printer-dialog.exe %d bytes\n' \
+    "$(stat -c %s "$BUILD/SettingTool.exe")" "$(stat -c %s "$BUILD/bench/bare-dialog.exe")" \
+    "$(stat -c %s "$BUILD/printer-dialog.exe")"
