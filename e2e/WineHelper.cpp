@@ -129,16 +129,28 @@ int NeutralSystemFonts()
                : 1;
 }
 
-HWND FindVisibleWindow(const char* title)
+// Window titles are taken from the wide command line: the ANSI one loses what the current
+// code page cannot hold (a Japanese title in an English run).
+std::wstring WideArgument(int index)
 {
-    const HWND window = FindWindowA(nullptr, title);
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring argument = index < count ? arguments[index] : L"";
+    LocalFree(arguments);
+    return argument;
+}
+
+HWND FindVisibleWindow(const std::wstring& title)
+{
+    const HWND window = FindWindowW(nullptr, title.c_str());
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
 int WaitWindow(const char* title, DWORD timeoutMs)
 {
+    const std::wstring wideTitle = WideArgument(2);
     const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (FindVisibleWindow(title) == nullptr)
+    while (FindVisibleWindow(wideTitle) == nullptr)
     {
         if (GetTickCount64() >= end)
         {
@@ -152,7 +164,7 @@ int WaitWindow(const char* title, DWORD timeoutMs)
 
 int CloseWindow(const char* title, DWORD timeoutMs)
 {
-    const HWND window = FindWindowA(nullptr, title);
+    const HWND window = FindWindowW(nullptr, WideArgument(2).c_str());
     if (window == nullptr)
         return 0;
     const HWND cancel = GetDlgItem(window, IDCANCEL);

@@ -31,6 +31,8 @@ if [ "${1:-}" = --virtual-display ]; then
             exit 1
         fi
     done
+    # A wineserver left from a command without a display would keep the dialog from showing.
+    timeout 30 wineserver -w || true
     run_tool &
     tool=$!
     if ! wine "$build/e2e/winehelper.exe" wait-window "$title" 20000; then

@@ -2,7 +2,6 @@
 // typed texts checked at once, spin arrows and arrow keys, and the Enable check box.
 #include "Controls.h"
 #include "Fixtures.h"
-#include "Wait.h"
 #include "Windows.h"
 
 #include <set>

@@ -4,7 +4,6 @@
 #include "Controls.h"
 #include "Fixtures.h"
 #include "Session.h"
-#include "Wait.h"
 #include "Windows.h"
 
 #include <vector>

@@ -3,6 +3,7 @@
 #include "Wait.h"
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace e2e
