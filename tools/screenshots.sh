@@ -65,10 +65,6 @@ shot() {
 }
 
 tools/wine-prepare.sh
-# MS UI Gothic is proportional; the fixed-pitch IPAGothic is too wide for the template's labels
-# and cuts them off in both languages, the proportional IPAPGothic fits them as on Windows.
-wine reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "MS UI Gothic" /d IPAPGothic /f \
-    >/dev/null
 # Wine draws the caption buttons with Marlett, which this Wine does not load from its own font
 # folder (fonts-wine); without it the close button shows a letter "r".
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
