@@ -6,7 +6,7 @@ set -euo pipefail
 case "${1:-}" in
 host) packages=(cmake make g++ googletest libgtest-dev libgmock-dev) ;;
 windows) packages=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest) ;;
-wine) packages=(wine wine32:i386 xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic) ;;
+wine) packages=(wine wine32:i386 fonts-wine xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic) ;;
 *)
     echo "usage: $0 host|windows|wine" >&2
     exit 2

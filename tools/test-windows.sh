@@ -5,4 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine-env.sh
 tools/wine-prepare.sh
+# A wineserver left over from a run without a display keeps new windows from appearing.
+timeout 30 wineserver -w || true
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
