@@ -65,9 +65,6 @@ shot() {
 }
 
 tools/wine-prepare.sh
-# Wine draws the caption buttons with Marlett, which this Wine does not load from its own font
-# folder (fonts-wine); without it the close button shows a letter "r".
-cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wineserver -w
 failed=0
 

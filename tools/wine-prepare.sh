@@ -6,8 +6,10 @@
 #   - lets the message, caption and menu fonts follow each run's language (a prefix made in an
 #     English locale would show Japanese message boxes as empty boxes)
 #   - maps "MS UI Gothic" to IPAPGothic if Wine does not select it already for Japanese: a
-#     proportional Gothic like the original; with the fixed-pitch IPAGothic or VL Gothic the
+#     proportional Gothic like MS UI Gothic; with the fixed-pitch IPAGothic or VL Gothic the
 #     labels of both languages do not fit their fields
+#   - copies Marlett into the prefix: Wine draws the caption buttons with it but does not load it
+#     from its own font folder (fonts-wine), so the close box would show a letter "r"
 #   - adds the queues "Demo Printer" (tools/wine-run.sh) and "E2E Printer" (the e2e tests)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -26,7 +28,7 @@ if [ ! -f "$helper" ]; then
 fi
 
 marker="$WINEPREFIX/.settingtool-prepared"
-state="prefix 2: Demo Printer, E2E Printer"
+state="prefix 3: Demo Printer, E2E Printer, Marlett"
 if [ -f "$marker" ] && [ "$(cat "$marker")" = "$state" ]; then
     exit 0
 fi
@@ -39,6 +41,7 @@ wine "$helper" neutral-system-fonts
 if ! LANG=ja_JP.UTF-8 wine "$helper" same-font "MS UI Gothic" IPAPGothic; then
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "MS UI Gothic" /d IPAPGothic /f >/dev/null
 fi
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wine "$helper" add-queues "Demo Printer" "E2E Printer"
 wineserver -w
 echo "$state" >"$marker"
