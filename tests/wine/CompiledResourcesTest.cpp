@@ -3,6 +3,7 @@
 // one, drops a text control's default WS_GROUP when the control names a style of its own).
 //   compiled_resources_tests <SettingTool.exe>
 #include "ModuleResources.h"
+#include "messages.h"
 #include "resource.h"
 
 #include <windows.h>
@@ -24,19 +25,6 @@ const CModuleResources* g_program = nullptr;
 
 const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US); // 0x0409
 const WORD kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);  // 0x0411
-
-// The one source of the string table.
-struct Message
-{
-    UINT id;
-    const char* english;
-    const char* japanese;
-};
-const Message kMessages[] = {
-#define MESSAGE(id, english, japanese) {id, english, japanese},
-#include "messages.inc"
-#undef MESSAGE
-};
 
 // Template 102 in tab order, which is the template order. Each pair is {English, Japanese}.
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
@@ -253,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CompiledDialog, testing::ValuesIn(kLangu
 std::set<UINT> StringBlocks()
 {
     std::set<UINT> blocks;
-    for (const Message& message : kMessages)
+    for (const MessageText& message : kMessageTexts)
         blocks.insert(message.id / 16 + 1);
     return blocks;
 }
@@ -284,7 +272,7 @@ TEST(CompiledStringTable, HoldsEveryMessageInBothLanguagesAndNothingElse)
             {
                 const UINT id = (block - 1) * 16 + slot;
                 std::string expected;
-                for (const Message& message : kMessages)
+                for (const MessageText& message : kMessageTexts)
                     if (message.id == id)
                         expected = language.column == 0 ? message.english : message.japanese;
                 EXPECT_EQ(strings.strings[slot], expected) << "string " << id;
