@@ -12,8 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <ostream>
 #include <set>
 #include <string>
@@ -26,9 +28,8 @@ const CModuleResources* g_program = nullptr;
 const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US); // 0x0409
 const WORD kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);  // 0x0411
 
-// Template 102 in tab order, which is the template order. Each pair is {English, Japanese}.
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
-// Every text label starts a group, so that no label joins the tab group before it.
+// Text labels carry WS_GROUP, the default of the script's text statements.
 const DWORD kLabel = kChild | WS_GROUP | SS_RIGHT | SS_CENTERIMAGE;
 const DWORD kUnit = kChild | WS_GROUP | SS_LEFT;
 const DWORD kEdit = kChild | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
@@ -49,6 +50,7 @@ struct ExpectedControl
     const char* text[2];
 };
 
+// Template 102 in template order, which is also the tab order. Each pair is {English, Japanese}.
 // The Japanese labels marked "widened" are wider than in the first layout: at 9 points their
 // full-width text overflowed the narrower rectangles with every Japanese font tried, and the
 // labels were cut off. Right-aligned labels keep their right edge, left-aligned ones their left.
