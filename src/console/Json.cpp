@@ -1,35 +1,18 @@
 #include "console/Json.h"
 
-#include <windows.h>
-
 #include <cstdio>
-#include <vector>
 
-namespace
+std::string EscapedUnit(wchar_t unit)
 {
-std::vector<WCHAR> ToUtf16(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    const int length = static_cast<int>(text.size());
-    const int count = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-    std::vector<WCHAR> units(count > 0 ? static_cast<size_t>(count) : 0);
-    if (count <= 0 ||
-        MultiByteToWideChar(CP_ACP, 0, text.data(), length, units.data(), count) != count)
-    {
-        // Not text in the code page: each byte stands for a character that cannot be shown.
-        units.clear();
-        for (const char c : text)
-            units.push_back(static_cast<unsigned char>(c) < 0x80 ? static_cast<WCHAR>(c) : 0xFFFD);
-    }
-    return units;
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit) & 0xFFFF);
+    return escape;
 }
-} // namespace
 
-std::string JsonString(const std::string& ansiText)
+std::string JsonString(const std::wstring& text)
 {
     std::string json = "\"";
-    for (const WCHAR unit : ToUtf16(ansiText))
+    for (const wchar_t unit : text)
     {
         const auto code = static_cast<unsigned>(unit) & 0xFFFF;
         if (code == '"' || code == '\\')
@@ -43,9 +26,7 @@ std::string JsonString(const std::string& ansiText)
         }
         else
         {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", code);
-            json += escape;
+            json += EscapedUnit(unit);
         }
     }
     return json + "\"";

@@ -1,6 +1,5 @@
 // kernel32 stand-ins: last error, a Sleep that only records, the module handle.
 #include "host_calls.h"
-#include "host_console.h"
 #include "host_desktop.h"
 #include "host_services.h"
 #include "host_spooler.h"
@@ -26,7 +25,6 @@ void host::ResetAll()
     ResetDesktop();
     spooler::Reset();
     services::Reset();
-    console::Reset();
     text::UseShiftJisLeadBytes(false);
     CallLog().clear();
     t_lastError = ERROR_SUCCESS;
