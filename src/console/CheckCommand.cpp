@@ -39,8 +39,8 @@ std::string CheckJson(const std::wstring& queue, const std::vector<Asked>& asked
                   SettingJson(a.kind, *a.stored);
     }
     return "{\"queue\":" + JsonString(queue) + ",\"result\":\"" +
-           (differs.empty() ? "matches" : "differs") + "\",\"differs\":[" + differs + "]" +
-           values + ",\"error\":0}";
+           (differs.empty() ? "matches" : "differs") + "\",\"differs\":[" + differs + "]" + values +
+           ",\"error\":0}";
 }
 
 UINT DifferenceLine(SettingKind kind)
@@ -71,10 +71,10 @@ int CheckQueues(const Command& command, Report& report)
         std::wstring differences;
         for (const Asked& a : asked)
             if (!a.stored->Holds(a.milliseconds))
-                differences += Message(DifferenceLine(a.kind),
-                                       {MillisecondsText(a.kind, a.milliseconds),
-                                        StoredText(a.kind, *a.stored)}) +
-                               L"\n";
+                differences +=
+                    Message(DifferenceLine(a.kind), {MillisecondsText(a.kind, a.milliseconds),
+                                                     StoredText(a.kind, *a.stored)}) +
+                    L"\n";
         if (differences.empty())
         {
             ++matching;

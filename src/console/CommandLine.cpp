@@ -26,7 +26,7 @@ struct VerbName
 };
 
 const VerbName kVerbs[] = {
-    {L"help", Verb::kHelp}, {L"show", Verb::kShow}, {L"list", Verb::kList},
+    {L"help", Verb::kHelp},   {L"show", Verb::kShow}, {L"list", Verb::kList},
     {L"check", Verb::kCheck}, {L"set", Verb::kSet},
 };
 
@@ -46,9 +46,9 @@ class Parser
             if (IsHelp(argument))
                 return m_result;
         }
-        const auto verb = std::find_if(std::begin(kVerbs), std::end(kVerbs), [&](const VerbName& v) {
-            return SameName(m_arguments[0], v.word);
-        });
+        const auto verb =
+            std::find_if(std::begin(kVerbs), std::end(kVerbs),
+                         [&](const VerbName& v) { return SameName(m_arguments[0], v.word); });
         if (verb == std::end(kVerbs))
             return Failure(CommandLineError::kUnknownCommand, m_arguments[0]);
         m_result.command.verb = verb->verb;

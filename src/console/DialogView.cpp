@@ -11,12 +11,14 @@ const short kIntervalReplacementTenths = 5;
 // A spin position with the text that goes with it.
 DialogView IntervalAt(short tenths)
 {
-    return {FormatFixed(tenths * 0.1, 1), static_cast<DWORD>(tenths) * settings::kMillisecondsPerTenth};
+    return {FormatFixed(tenths * 0.1, 1),
+            static_cast<DWORD>(tenths) * settings::kMillisecondsPerTenth};
 }
 
 DialogView TimeoutAt(short seconds)
 {
-    return {FormatFixed(seconds, 0), static_cast<DWORD>(seconds) * settings::kMillisecondsPerSecond};
+    return {FormatFixed(seconds, 0),
+            static_cast<DWORD>(seconds) * settings::kMillisecondsPerSecond};
 }
 
 bool IsDecimalText(const std::string& text, const char* characters)
@@ -57,13 +59,4 @@ DialogView TimeoutInDialog(DWORD readMilliseconds)
     return {text, TimeoutAt(ClampedPosition(seconds, settings::kTimeoutMinSeconds,
                                             settings::kTimeoutMaxSeconds))
                       .okStores};
-}
-
-std::string ExactSeconds(DWORD milliseconds, int minDecimals)
-{
-    std::string decimals = std::to_string(1000 + milliseconds % 1000).substr(1);
-    while (decimals.size() > static_cast<size_t>(minDecimals) && decimals.back() == '0')
-        decimals.pop_back();
-    const std::string whole = std::to_string(milliseconds / 1000);
-    return decimals.empty() ? whole : whole + "." + decimals;
 }

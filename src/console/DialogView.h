@@ -22,8 +22,3 @@ struct DialogView
 // For the interval, 0 is background status off: Enable is clear (shown as "off") and OK stores 0.
 DialogView IntervalInDialog(DWORD readMilliseconds);
 DialogView TimeoutInDialog(DWORD readMilliseconds);
-
-// Milliseconds as seconds, exactly, with at least minDecimals decimals and no more than needed:
-// 2500 gives "2.5", 49 gives "0.049", 4294967295 gives "4294967.295". The number is the unsigned
-// 32-bit value stored, never negative.
-std::string ExactSeconds(DWORD milliseconds, int minDecimals);

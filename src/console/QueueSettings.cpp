@@ -10,7 +10,7 @@ std::optional<DWORD> StoredSetting::Milliseconds() const
 
 QueueSettings ReadQueueSettings(const CPrinterInfo& printer)
 {
-    return {{printer.ReadStored(CPrinterInfo::Setting::StatusInterval),
-             printer.GetStatusInterval()},
-            {printer.ReadStored(CPrinterInfo::Setting::IoTimeout), printer.GetIoTimeout()}};
+    return {
+        {printer.ReadStored(CPrinterInfo::Setting::StatusInterval), printer.GetStatusInterval()},
+        {printer.ReadStored(CPrinterInfo::Setting::IoTimeout), printer.GetIoTimeout()}};
 }

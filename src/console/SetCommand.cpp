@@ -61,8 +61,8 @@ std::string SetJson(const std::wstring& queue, const QueueOutcome& outcome)
     std::string written;
     for (const SettingKind kind : outcome.written)
         written += (written.empty() ? "\"" : ",\"") + JsonName(kind) + "\"";
-    const bool failed = outcome.result == QueueResult::kNotOpened ||
-                        outcome.result == QueueResult::kStoreFailed;
+    const bool failed =
+        outcome.result == QueueResult::kNotOpened || outcome.result == QueueResult::kStoreFailed;
     return "{\"queue\":" + JsonString(queue) + ",\"result\":\"" + ResultName(outcome.result) +
            "\",\"written\":[" + written +
            "],\"error\":" + (failed ? ErrorJson(outcome.error) : "0") + "}";
@@ -73,9 +73,9 @@ std::wstring WrittenText(std::optional<DWORD> interval, std::optional<DWORD> tim
 {
     std::wstring text;
     if (interval)
-        text = *interval == 0 ? Message(IDS_CMD_STORED_STATUS_OFF)
-                              : Message(IDS_CMD_STORED_INTERVAL,
-                                        {Widened(ExactSeconds(*interval, 1))});
+        text = *interval == 0
+                   ? Message(IDS_CMD_STORED_STATUS_OFF)
+                   : Message(IDS_CMD_STORED_INTERVAL, {Widened(ExactSeconds(*interval, 1))});
     if (timeout)
         text += (text.empty() ? L"" : Message(IDS_CMD_SEPARATOR)) +
                 Message(IDS_CMD_STORED_TIMEOUT, {Widened(ExactSeconds(*timeout, 0))});

@@ -35,12 +35,18 @@ std::string SecondsJson(SettingKind kind, DWORD milliseconds)
 std::string TypeName(DWORD type)
 {
     static const char* const names[] = {
-        "REG_NONE",      "REG_SZ",
-        "REG_EXPAND_SZ", "REG_BINARY",
-        "REG_DWORD",     "REG_DWORD_BIG_ENDIAN",
-        "REG_LINK",      "REG_MULTI_SZ",
-        "REG_RESOURCE_LIST", "REG_FULL_RESOURCE_DESCRIPTOR",
-        "REG_RESOURCE_REQUIREMENTS_LIST", "REG_QWORD",
+        "REG_NONE",
+        "REG_SZ",
+        "REG_EXPAND_SZ",
+        "REG_BINARY",
+        "REG_DWORD",
+        "REG_DWORD_BIG_ENDIAN",
+        "REG_LINK",
+        "REG_MULTI_SZ",
+        "REG_RESOURCE_LIST",
+        "REG_FULL_RESOURCE_DESCRIPTOR",
+        "REG_RESOURCE_REQUIREMENTS_LIST",
+        "REG_QWORD",
     };
     return type < std::size(names) ? names[type] : "type " + std::to_string(type);
 }
@@ -93,11 +99,16 @@ std::wstring SettingLines(SettingKind kind, const StoredSetting& setting)
     return text;
 }
 
-std::string JsonBool(bool value)
-{
-    return value ? "true" : "false";
-}
 } // namespace
+
+std::string ExactSeconds(DWORD milliseconds, int minDecimals)
+{
+    std::string decimals = std::to_string(1000 + milliseconds % 1000).substr(1);
+    while (decimals.size() > static_cast<size_t>(minDecimals) && decimals.back() == '0')
+        decimals.pop_back();
+    const std::string whole = std::to_string(milliseconds / 1000);
+    return decimals.empty() ? whole : whole + "." + decimals;
+}
 
 std::string JsonName(SettingKind kind)
 {
@@ -108,8 +119,8 @@ std::wstring MillisecondsText(SettingKind kind, DWORD milliseconds)
 {
     if (IsOff(kind, milliseconds))
         return Message(IDS_CMD_VALUE_OFF);
-    return Message(IDS_CMD_VALUE_SECONDS, {Widened(SecondsJson(kind, milliseconds)),
-                                           std::to_wstring(milliseconds)});
+    return Message(IDS_CMD_VALUE_SECONDS,
+                   {Widened(SecondsJson(kind, milliseconds)), std::to_wstring(milliseconds)});
 }
 
 std::wstring StoredText(SettingKind kind, const StoredSetting& setting)
@@ -149,7 +160,8 @@ std::string SettingJson(SettingKind kind, const StoredSetting& setting)
         json += "," + name + "StoredAs\":{\"type\":\"" + TypeName(setting.value.type) +
                 "\",\"bytes\":" + std::to_string(setting.value.bytes.size()) + "}";
     if (const auto view = OtherInDialog(kind, setting))
-        json += "," + name + "InDialog\":{\"shows\":\"" + view->shown + "\",\"okStoresMs\":" +
-                (view->okStores ? std::to_string(*view->okStores) : "null") + "}";
+        json += "," + name + "InDialog\":{\"shows\":\"" + view->shown +
+                "\",\"okStoresMs\":" + (view->okStores ? std::to_string(*view->okStores) : "null") +
+                "}";
     return json;
 }

@@ -12,6 +12,11 @@ enum class SettingKind
     kTimeout,
 };
 
+// Milliseconds as seconds, exactly, with at least minDecimals decimals and no more than needed:
+// 2500 gives "2.5", 49 gives "0.049", 4294967295 gives "4294967.295". The number is the unsigned
+// 32-bit value stored, never negative.
+std::string ExactSeconds(DWORD milliseconds, int minDecimals);
+
 // "interval" or "timeout", as JSON names them.
 std::string JsonName(SettingKind kind);
 

@@ -60,23 +60,24 @@ TEST_F(CheckCommandTest, TextSaysPerQueueWhatDiffersAskedAndStored)
     EXPECT_EQ(Run({"check", "Same", "Other", "Off", "Empty", "Odd", "Nowhere", "--interval", "2.5",
                    "--timeout", "60"}),
               kExitNotOpened);
-    EXPECT_EQ(Out(), "Same: holds the settings asked for.\n"
-                     "Other: differs from the settings asked for:\n"
-                     "  Interval: asked 2.5 s (2500 ms), holds 1.0 s (1000 ms)\n"
-                     "Off: differs from the settings asked for:\n"
-                     "  Interval: asked 2.5 s (2500 ms), holds off (0 ms)\n"
-                     "  Timeout: asked 60 s (60000 ms), holds 4294967.295 s (4294967295 ms)\n"
-                     "Empty: differs from the settings asked for:\n"
-                     "  Interval: asked 2.5 s (2500 ms), holds nothing (the dialog shows the "
-                     "default, 0.5 s)\n"
-                     "  Timeout: asked 60 s (60000 ms), holds nothing (the dialog shows the "
-                     "default, 180 s)\n"
-                     "Odd: differs from the settings asked for:\n"
-                     "  Interval: asked 2.5 s (2500 ms), holds REG_SZ of 4 bytes, not a 4-byte "
-                     "REG_DWORD\n"
-                     "  Timeout: asked 60 s (60000 ms), holds a value that cannot be read (error 161)\n"
-                     "Of 6 queues: 1 hold the settings asked for, 4 differ, 1 could not be "
-                     "opened.\n");
+    EXPECT_EQ(Out(),
+              "Same: holds the settings asked for.\n"
+              "Other: differs from the settings asked for:\n"
+              "  Interval: asked 2.5 s (2500 ms), holds 1.0 s (1000 ms)\n"
+              "Off: differs from the settings asked for:\n"
+              "  Interval: asked 2.5 s (2500 ms), holds off (0 ms)\n"
+              "  Timeout: asked 60 s (60000 ms), holds 4294967.295 s (4294967295 ms)\n"
+              "Empty: differs from the settings asked for:\n"
+              "  Interval: asked 2.5 s (2500 ms), holds nothing (the dialog shows the "
+              "default, 0.5 s)\n"
+              "  Timeout: asked 60 s (60000 ms), holds nothing (the dialog shows the "
+              "default, 180 s)\n"
+              "Odd: differs from the settings asked for:\n"
+              "  Interval: asked 2.5 s (2500 ms), holds REG_SZ of 4 bytes, not a 4-byte "
+              "REG_DWORD\n"
+              "  Timeout: asked 60 s (60000 ms), holds a value that cannot be read (error 161)\n"
+              "Of 6 queues: 1 hold the settings asked for, 4 differ, 1 could not be "
+              "opened.\n");
     EXPECT_EQ(Err(), "Nowhere: the printer queue could not be opened. Check its name.\n");
 }
 
@@ -96,8 +97,8 @@ TEST_F(CheckCommandTest, JsonGivesOneObjectPerQueueWithWhatWasAskedAndWhatIsStor
 {
     AddStoredQueue("Same", 2500, 60000);
     AddStoredQueue("Other", 1000, 3000);
-    EXPECT_EQ(Run({"check", "--json", "Same", "Other", "Nowhere", "--interval", "2.5",
-                   "--timeout", "60"}),
+    EXPECT_EQ(Run({"check", "--json", "Same", "Other", "Nowhere", "--interval", "2.5", "--timeout",
+                   "60"}),
               kExitNotOpened);
     EXPECT_EQ(Lines(Out()),
               (std::vector<std::string>{

@@ -43,8 +43,7 @@ inline void FailStores(const std::string& queue, const char* name, DWORD error)
 }
 inline std::optional<host::spooler::Value> GetValue(const std::string& queue, const char* name)
 {
-    return host::spooler::GetValue(host::text::FromAnsi(queue), L"\\",
-                                   host::text::FromAnsi(name));
+    return host::spooler::GetValue(host::text::FromAnsi(queue), L"\\", host::text::FromAnsi(name));
 }
 inline std::optional<DWORD> GetDword(const std::string& queue, const char* name)
 {

@@ -1,5 +1,4 @@
-// What the dialog makes of a stored value, as show reports it, and stored milliseconds as exact
-// seconds.
+// What the dialog makes of a stored value, as show reports it.
 #include "console/DialogView.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +16,7 @@ TEST(DialogViewTest, IntervalsOutOfRangeOrBelowATenthComeUpAsTheDialogsReplaceme
         {2500, {"2.5", 2500}},
         {100, {"0.1", 100}},
         {240000, {"240.0", 240000}},
-        {49, {"0.5", 500}},  // 0.049 s shows as 0.0, which the box replaces
+        {49, {"0.5", 500}}, // 0.049 s shows as 0.0, which the box replaces
         {1, {"0.5", 500}},
         {50, {"0.1", 100}},  // 0.05 s rounds up to the lowest tenth
         {150, {"0.2", 200}}, // just above 0.15 in single precision: rounds up
@@ -39,38 +38,14 @@ TEST(DialogViewTest, TimeoutsBelowFourAndAHalfSecondsAreTextsThatOkRefuses)
         DWORD stored;
         DialogView view;
     } cases[] = {
-        {180000, {"180", 180000}},
-        {5000, {"5", 5000}},
-        {600000, {"600", 600000}},
-        {0, {"0", std::nullopt}},
-        {3000, {"3", std::nullopt}},
-        {4499, {"4", std::nullopt}},
+        {180000, {"180", 180000}},     {5000, {"5", 5000}},         {600000, {"600", 600000}},
+        {0, {"0", std::nullopt}},      {3000, {"3", std::nullopt}}, {4499, {"4", std::nullopt}},
         {4500, {"5", 5000}}, // halfway rounds up to a valid text
-        {180500, {"181", 181000}},
-        {600499, {"600", 600000}},
-        {700000, {"600", 600000}},
-        {0x7FFFFFFF, {"600", 600000}},
-        {4294967295, {"5", 5000}}, // "-0": not a number for the box
+        {180500, {"181", 181000}},     {600499, {"600", 600000}},   {700000, {"600", 600000}},
+        {0x7FFFFFFF, {"600", 600000}}, {4294967295, {"5", 5000}}, // "-0": not a number for the box
         {0xFFFFFFF0, {"5", 5000}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TimeoutInDialog(c.stored), c.view) << c.stored;
-}
-
-TEST(DialogViewTest, SecondsAreTheUnsignedMillisecondsOverAThousandExactly)
-{
-    const struct
-    {
-        DWORD milliseconds;
-        int minDecimals;
-        const char* seconds;
-    } cases[] = {
-        {2500, 1, "2.5"},        {1000, 1, "1.0"},      {0, 1, "0.0"},
-        {49, 1, "0.049"},        {150, 1, "0.15"},      {250000, 1, "250.0"},
-        {60000, 0, "60"},        {180500, 0, "180.5"},  {5, 0, "0.005"},
-        {4294967295, 1, "4294967.295"}, {4294967295, 0, "4294967.295"}, {0, 0, "0"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ExactSeconds(c.milliseconds, c.minDecimals), c.seconds) << c.milliseconds;
 }
 } // namespace

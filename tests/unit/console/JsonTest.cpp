@@ -1,6 +1,6 @@
 // Queue names as JSON strings, and text for a file or pipe in a code page that lacks characters.
-#include "console/CodePageText.h"
 #include "console/Json.h"
+#include "console/CodePageText.h"
 
 #include <host_text.h>
 

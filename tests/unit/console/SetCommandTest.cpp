@@ -52,8 +52,8 @@ TEST_F(SetCommandTest, StoresExactlyTheValuesGivenAndRestartsOnce)
 
 TEST_F(SetCommandTest, ASecondIdenticalSetWritesNothingAndRestartsNothing)
 {
-    const std::vector<std::string> args = {"set", kQueueName, "--interval", "2.5", "--timeout",
-                                           "60"};
+    const std::vector<std::string> args = {"set", kQueueName,  "--interval",
+                                           "2.5", "--timeout", "60"};
     EXPECT_EQ(Run(args), kExitDone);
     const int stores = host::spooler::StoreCount();
     const DWORD spooler = host::services::ProcessId(L"Spooler");
@@ -110,8 +110,7 @@ TEST_F(SetCommandTest, AQueueNamedTwiceIsHandledOnce)
     EXPECT_EQ(Out(), "Annex: settings stored (timeout 30 s).\n"
                      "This computer: restarting the print spooler...\n"
                      "This computer: the print spooler was restarted.\n");
-    EXPECT_EQ(Run({"set", "Annex", kQueueName, "annex", "--timeout", "30", "--json"}),
-              kExitDone);
+    EXPECT_EQ(Run({"set", "Annex", kQueueName, "annex", "--timeout", "30", "--json"}), kExitDone);
     EXPECT_EQ(Lines(Out()).size(), 3u); // two queues and one restart
 }
 
@@ -150,9 +149,7 @@ TEST_F(SetCommandTest, ARestartThatFailsOrLeavesTheSpoolerStoppedIsSaid)
         const char* json;
         const char* error;
     } cases[] = {
-        {"service manager refused",
-         [] { host::services::DenyManager(); },
-         "failed",
+        {"service manager refused", [] { host::services::DenyManager(); }, "failed",
          "This computer: the print spooler could not be restarted. The settings stored there "
          "take effect when the print spooler or the computer is restarted."},
         {"stopped and not started again",
@@ -176,8 +173,7 @@ TEST_F(SetCommandTest, ARestartThatFailsOrLeavesTheSpoolerStoppedIsSaid)
         EXPECT_EQ(StoredTimeout(), 30000u) << c.what;
         Store(std::nullopt, 60000);
         EXPECT_EQ(Run({"set", kQueueName, "--timeout", "30", "--json"}), kExitRestartFailed);
-        EXPECT_EQ(Lines(Out())[1],
-                  std::string("{\"machine\":\"\",\"restart\":\"") + c.json + "\"}")
+        EXPECT_EQ(Lines(Out())[1], std::string("{\"machine\":\"\",\"restart\":\"") + c.json + "\"}")
             << c.what;
     }
 }
@@ -195,7 +191,12 @@ TEST_F(SetCommandTest, AQueueThatFailsDoesNotStopTheOthersAndTheWorstOutcomeWins
         int restarts;
         const char* summary;
     } cases[] = {
-        {"all good", [] {}, {kQueueName, "Annex"}, kExitDone, {kQueueName, "Annex"}, 1,
+        {"all good",
+         [] {},
+         {kQueueName, "Annex"},
+         kExitDone,
+         {kQueueName, "Annex"},
+         1,
          "Of 2 queues: 2 stored, 0 unchanged, 0 not stored."},
         {"one missing",
          [] {},
@@ -292,8 +293,8 @@ TEST_F(SetCommandTest, AQueueThatFailsDoesNotStopTheOthersAndTheWorstOutcomeWins
         }
         EXPECT_EQ(CountLogged(kRestartLocal), c.restarts) << c.what;
         EXPECT_NE(Out().find(std::string(c.summary) + "\n"), std::string::npos) << c.what;
-        const size_t failed = static_cast<size_t>(std::count_if(
-            c.queues.begin(), c.queues.end(), [&](const std::string& q) {
+        const size_t failed = static_cast<size_t>(
+            std::count_if(c.queues.begin(), c.queues.end(), [&](const std::string& q) {
                 return std::find(c.stored.begin(), c.stored.end(), q) == c.stored.end();
             }));
         EXPECT_EQ(Err().find("Not stored on:\n") != std::string::npos, failed > 0) << c.what;
@@ -313,7 +314,9 @@ TEST_F(SetCommandTest, ARefusedSecondValuePutsTheFirstBackExactly)
         {"a number comes back", [] { SetDword(kQueueName, kInterval, 1000); },
          host::spooler::Value{REG_DWORD, {0xE8, 0x03, 0, 0}}},
         {"another form comes back byte for byte",
-         [] { SetValue(kQueueName, kInterval, REG_SZ, {'1', 0, 0, 0}); },
+         [] {
+             SetValue(kQueueName, kInterval, REG_SZ, {'1', 0, 0, 0});
+         },
          host::spooler::Value{REG_SZ, {'1', 0, 0, 0}}},
     };
     for (const auto& c : cases)
@@ -321,8 +324,7 @@ TEST_F(SetCommandTest, ARefusedSecondValuePutsTheFirstBackExactly)
         SetUp();
         c.before();
         FailStores(kQueueName, kTimeout, 5);
-        EXPECT_EQ(Run({"set", kQueueName, "--interval", "3", "--timeout", "30"}),
-                  kExitStoreFailed)
+        EXPECT_EQ(Run({"set", kQueueName, "--interval", "3", "--timeout", "30"}), kExitStoreFailed)
             << c.what;
         const auto interval = GetValue(kQueueName, kInterval);
         EXPECT_EQ(interval.has_value(), c.interval.has_value()) << c.what;

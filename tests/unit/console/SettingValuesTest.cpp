@@ -85,8 +85,8 @@ TEST(SettingValuesTest, OnlyNamesThatOpenOneQueueAreQueueNames)
         {"\\\\プリントサーバー\\プリンタ①", true},
         {"Quote \"Q\" Printer", true},
         {"Emoji 🖨 Printer", true},
-        {"", false},                                    // the local print server
-        {"\\\\printhost", false},                       // that print server
+        {"", false},              // the local print server
+        {"\\\\printhost", false}, // that print server
         {"\\\\printhost\\", false},
         {"\\\\\\Office", false},
         {"\\\\printhost\\Office\\Laser", false},

@@ -100,8 +100,7 @@ const struct
      Dword(250000),
      Dword(3000),
      {"  Background status: on", "  Interval: 250.0 s (250000 ms)",
-      "    The dialog shows 240.0 s for it; OK there stores 240000 ms.",
-      "  Timeout: 3 s (3000 ms)",
+      "    The dialog shows 240.0 s for it; OK there stores 240000 ms.", "  Timeout: 3 s (3000 ms)",
       "    The dialog shows 3 s for it, which OK there refuses until it is changed."},
      "\"backgroundStatus\":true,\"intervalSeconds\":250.0,\"intervalMs\":250000,"
      "\"intervalDefault\":false,\"intervalInDialog\":{\"shows\":\"240.0\",\"okStoresMs\":240000},"
@@ -131,8 +130,7 @@ const struct
     {"a text and a short number",
      Other(REG_SZ, {'5', 0, '0', 0, '0', 0, 0, 0}),
      Other(REG_DWORD, {60, 0}),
-     {"  Background status: on",
-      "  Interval: REG_SZ of 8 bytes, not a 4-byte REG_DWORD",
+     {"  Background status: on", "  Interval: REG_SZ of 8 bytes, not a 4-byte REG_DWORD",
       "    The dialog shows 0.5 s for it; OK there stores 500 ms.",
       "  Timeout: REG_DWORD of 2 bytes, not a 4-byte REG_DWORD",
       "    The dialog shows 0 s for it, which OK there refuses until it is changed."},
@@ -145,8 +143,7 @@ const struct
     {"binary zeros and a long number",
      Other(REG_BINARY, {0, 0, 0, 0}),
      Other(11, {0x60, 0xEA, 0, 0, 0, 0, 0, 0}),
-     {"  Background status: off",
-      "  Interval: REG_BINARY of 4 bytes, not a 4-byte REG_DWORD",
+     {"  Background status: off", "  Interval: REG_BINARY of 4 bytes, not a 4-byte REG_DWORD",
       "    The dialog shows background status off; OK there stores 0 ms.",
       "  Timeout: REG_QWORD of 8 bytes, not a 4-byte REG_DWORD",
       "    The dialog shows 180 s for it; OK there stores 180000 ms."},
@@ -211,11 +208,13 @@ TEST_F(ShowCommandTest, ShowInJapanese)
     host::SetUiLanguage(0x0411);
     Store(0, 3000);
     EXPECT_EQ(Run({"show", kQueueName}), kExitDone);
-    EXPECT_EQ(Out(), "プリンタキュー: Office Laser\n"
-                     "  プリンタステータス: 無効\n"
-                     "  インターバル: オフ（0 ミリ秒）\n"
-                     "  タイムアウト: 3 秒（3000 ミリ秒）\n"
-                     "    ダイアログには 3 秒と表示されますが、値を変更するまで OK では保存できません。\n");
+    EXPECT_EQ(
+        Out(),
+        "プリンタキュー: Office Laser\n"
+        "  プリンタステータス: 無効\n"
+        "  インターバル: オフ（0 ミリ秒）\n"
+        "  タイムアウト: 3 秒（3000 ミリ秒）\n"
+        "    ダイアログには 3 秒と表示されますが、値を変更するまで OK では保存できません。\n");
     Run({"show", "Nowhere"});
     EXPECT_EQ(Err(), "Nowhere: プリンタキューを開けませんでした。名前を確認してください。\n");
 }
@@ -240,7 +239,8 @@ TEST_F(ShowCommandTest, NamesInAnyScriptAreShownAsTheyAreAndEscapedInJson)
         host::spooler::SetDword(name, L"QuenloTimeout", 30000);
         const std::string utf8 = host::text::ToAnsi(name);
         EXPECT_EQ(Run({"show", utf8}), kExitDone) << utf8;
-        EXPECT_EQ(Console().Output().substr(0, 16 + name.size()), L"Printer queue: " + name + L"\n");
+        EXPECT_EQ(Console().Output().substr(0, 16 + name.size()),
+                  L"Printer queue: " + name + L"\n");
         EXPECT_EQ(Run({"show", "--json", utf8}), kExitDone) << utf8;
         EXPECT_EQ(Out().substr(0, Out().find(",\"opened\"")),
                   std::string("{\"queue\":\"") + c.json + "\"")
