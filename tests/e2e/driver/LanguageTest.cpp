@@ -146,5 +146,32 @@ TEST_F(LanguageSpoolerStopped, IsReportedAfterStoringAndTheDialogCloses)
     EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 1500u);
     EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 20000u);
 }
+
+using LanguageRestartFailure = ProgramTest;
+
+// The spooler keeps running with the old settings: the warning says they take effect later.
+TEST_F(LanguageRestartFailure, IsReportedAfterStoringAndTheDialogCloses)
+{
+    StoreSettings(700, 180000);
+    const std::string& tool = ToolPath();
+    const SpoolerThatWillNotStop spooler(tool.substr(0, tool.find_last_of('\\') + 1) +
+                                         "stubborn-service.exe");
+    ASSERT_TRUE(spooler.Running()) << "the stubborn spooler did not start";
+    ToolRun run({"x", kTestQueue});
+    const HWND dialog = run.Dialog();
+    ASSERT_NE(dialog, nullptr) << "no dialog";
+    const Controls controls(dialog);
+    SetText(controls.timeout, "20");
+
+    PostClick(controls.ok);
+    const MessageBoxSeen box = run.WaitForMessageBox();
+    ASSERT_NE(box.window, nullptr) << "no message box";
+    EXPECT_EQ(box.caption, Texts().errorCaption);
+    EXPECT_EQ(box.text, Texts().restartFailed);
+    ASSERT_TRUE(run.Dismiss(box));
+    EXPECT_EQ(run.WaitForExit(), 0);
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 20000u);
+    EXPECT_NE(SpoolerProcessId(), 0u) << "the spooler was stopped";
+}
 } // namespace
 } // namespace e2e

@@ -64,11 +64,33 @@ std::wstring ChildEnvironment(const std::string& failStore)
     return block;
 }
 
-std::string CommandLine(const std::vector<std::string>& arguments)
+// One argument so that the C runtime and CommandLineToArgvW both read it back exactly: in quotes,
+// a run of backslashes doubled where a quote follows it or the argument ends, a quote escaped.
+std::wstring Quoted(const std::wstring& argument)
 {
-    std::string line = "\"" + g_toolPath + "\"";
+    std::wstring quoted = L"\"";
+    size_t backslashes = 0;
+    for (const wchar_t c : argument)
+    {
+        if (c == L'\\')
+        {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L'"';
+}
+
+// Wide, as a property page starts the program, so that a name in any script arrives intact.
+std::wstring CommandLine(const std::vector<std::string>& arguments)
+{
+    std::wstring line = L"\"" + Wide(g_toolPath) + L"\"";
     for (const std::string& argument : arguments)
-        line += " \"" + argument + "\"";
+        line += L" " + Quoted(Wide(argument));
     return line;
 }
 
@@ -100,12 +122,12 @@ const std::string& ToolPath()
 ToolRun::ToolRun(const std::vector<std::string>& arguments, const RunOptions& options)
 {
     SelectStore(options.store);
-    std::string commandLine = CommandLine(arguments);
+    std::wstring commandLine = CommandLine(arguments);
     std::wstring environment = ChildEnvironment(options.failStore);
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
                         CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup,
                         &process))
         return;

@@ -1,6 +1,6 @@
-// One run of the real SettingTool.exe, started with CreateProcessA as a printer driver's
-// property page would start it. The destructor ends a run that is still going, so that a
-// failed test leaves no window behind.
+// One run of the real SettingTool.exe, started with CreateProcessW as a printer driver's
+// property page would start it; arguments are UTF-8 here. The destructor ends a run that is still
+// going, so that a failed test leaves no window behind.
 #pragma once
 
 #include <windows.h>
