@@ -1,6 +1,6 @@
 // Start-up: the command line, the two start messages, the exit statuses, and what is opened
 // and closed around the dialog.
-#include "HostSession.h"
+#include "DialogSession.h"
 
 #include "app/SettingToolApp.h"
 
@@ -8,7 +8,7 @@
 
 namespace
 {
-class SettingToolAppTest : public HostSession
+class SettingToolAppTest : public DialogSession
 {
   protected:
     // Starts the program with the given arguments after the program name.
@@ -26,7 +26,7 @@ class SettingToolAppTest : public HostSession
         return app.ExitInstance();
     }
 
-    static void ExpectOnlyMessage(const std::string& text, const std::string& caption)
+    static void ExpectOnlyMessage(const std::wstring& text, const std::wstring& caption)
     {
         ASSERT_EQ(host::MessageBoxes().size(), 1u);
         const auto& box = host::MessageBoxes()[0];
@@ -43,11 +43,11 @@ TEST_F(SettingToolAppTest, AnythingButTwoArgumentsAsksToStartFromTheDriver)
         {}, {kQueue}, {"x", kQueue, "extra"}, {"x", kQueue, "", ""}};
     for (const auto& args : wrongStarts)
     {
-        host::ResetDesktop();
+        host::ResetMessages();
         bool dialogShown = false;
-        host::SetModalDriver([&](HWND) { dialogShown = true; });
+        host::SetModalDriver([&](DialogUser&) { dialogShown = true; });
         EXPECT_EQ(Start(args), CSettingToolApp::kExitWrongStart) << args.size();
-        ExpectOnlyMessage("Please start from the printer driver.", "Error");
+        ExpectOnlyMessage(L"Please start from the printer driver.", L"Error");
         EXPECT_FALSE(dialogShown);
         EXPECT_EQ(host::spooler::LastDesiredAccess(), 0u) << "the queue was opened";
     }
@@ -57,13 +57,13 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
 {
     host::SetUiLanguage(0x0411);
     Start({});
-    ExpectOnlyMessage("プリンタドライバのプロパティから起動してください。", "エラー");
-    host::ResetDesktop();
+    ExpectOnlyMessage(L"プリンタドライバのプロパティから起動してください。", L"エラー");
+    host::ResetMessages();
     host::SetUiLanguage(0x0411);
     Start({"x", "No Such Queue"});
     ExpectOnlyMessage(
-        "選択されたプリンタにアクセスできません。プリンタキューが存在することを確認してください。",
-        "エラー");
+        L"選択されたプリンタにアクセスできません。プリンタキューが存在することを確認してください。",
+        L"エラー");
 }
 
 TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
@@ -71,13 +71,13 @@ TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
     host::spooler::AddQueue("Front Desk", false);
     for (const char* queue : {"No Such Queue", "Front Desk"})
     {
-        host::ResetDesktop();
+        host::ResetMessages();
         bool dialogShown = false;
-        host::SetModalDriver([&](HWND) { dialogShown = true; });
+        host::SetModalDriver([&](DialogUser&) { dialogShown = true; });
         EXPECT_EQ(Start({"x", queue}), CSettingToolApp::kExitNoPrinter) << queue;
-        ExpectOnlyMessage("The choosen printer could not be accessed, please check that it still "
-                          "exists as a queue and try again.",
-                          "Error");
+        ExpectOnlyMessage(L"The choosen printer could not be accessed, please check that it "
+                          L"still exists as a queue and try again.",
+                          L"Error");
         EXPECT_FALSE(dialogShown) << queue;
     }
 }
@@ -86,21 +86,18 @@ TEST_F(SettingToolAppTest, AFailureInsideTheDialogClosesEverythingAndIsReported)
 {
     host::spooler::ThrowOnNextRead(); // the first read happens in the dialog's start
     EXPECT_EQ(Start({"x", kQueue}), CSettingToolApp::kExitNoPrinter);
-    ExpectOnlyMessage("The choosen printer could not be accessed, please check that it still "
-                      "exists as a queue and try again.",
-                      "Error");
+    ExpectOnlyMessage(L"The choosen printer could not be accessed, please check that it still "
+                      L"exists as a queue and try again.",
+                      L"Error");
     EXPECT_EQ(host::spooler::OpenHandles(), 0);
 }
 
-TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentAsTheMainWindow)
+TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentWithTheQueueOpen)
 {
     const std::string queue = "  Queue with \"odd\" name*  ";
     host::spooler::AddQueue(queue);
-    host::SetModalDriver([&](HWND dialog) {
-        const DialogUser user(dialog);
-        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), queue);
-        ASSERT_NE(AfxGetApp()->m_pMainWnd, nullptr);
-        EXPECT_EQ(AfxGetApp()->m_pMainWnd->GetSafeHwnd(), dialog);
+    host::SetModalDriver([&](DialogUser& user) {
+        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), L"  Queue with \"odd\" name*  ");
         EXPECT_EQ(host::spooler::OpenHandles(), 1);
         user.Click(IDOK);
     });
@@ -111,7 +108,7 @@ TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentAsTheMainWindow)
 
 TEST_F(SettingToolAppTest, CancelEndsWithoutStoringOrTouchingTheSpooler)
 {
-    host::SetModalDriver([](HWND dialog) { DialogUser(dialog).Click(IDCANCEL); });
+    host::SetModalDriver([](DialogUser& user) { user.Click(IDCANCEL); });
     EXPECT_EQ(Start({"x", kQueue}), CSettingToolApp::kExitCancelled);
     EXPECT_EQ(host::spooler::StoreCount(), 0);
     EXPECT_TRUE(host::CallLog().empty());

@@ -1,0 +1,98 @@
+// The string table and message boxes. The strings come from res/messages.inc, the resource
+// script's own source, in UTF-8: the ANSI code page of this build.
+#include "host_messages.h"
+
+#include "resource.h"
+
+#include <algorithm>
+#include <string>
+
+namespace
+{
+struct Message
+{
+    UINT id;
+    const char* english;
+    const char* japanese;
+};
+
+const Message kMessages[] = {
+#define MESSAGE(id, english, japanese) {id, english, japanese},
+#include "messages.inc"
+#undef MESSAGE
+};
+
+WORD g_language = 0x0409;
+std::vector<host::MessageBoxRecord> g_messageBoxes;
+
+// The text of the string in the user's language, or null when there is none.
+const char* Lookup(UINT id)
+{
+    const auto message = std::find_if(std::begin(kMessages), std::end(kMessages),
+                                      [id](const Message& m) { return m.id == id; });
+    if (message == std::end(kMessages))
+        return nullptr;
+    return g_language == 0x0411 ? message->japanese : message->english;
+}
+
+std::wstring Wide(LPCSTR text)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    wide.pop_back(); // the terminating zero
+    return wide;
+}
+
+// LoadString's copy: as much as fits, always terminated; the count of characters copied.
+template <typename Char>
+int CopyOut(const std::basic_string<Char>& text, Char* buffer, int bufferMax)
+{
+    if (buffer == nullptr || bufferMax <= 0)
+        return 0;
+    const size_t count = std::min(text.size(), static_cast<size_t>(bufferMax - 1));
+    std::copy_n(text.begin(), count, buffer);
+    buffer[count] = Char();
+    return static_cast<int>(count);
+}
+} // namespace
+
+void host::ResetMessages()
+{
+    g_language = 0x0409;
+    g_messageBoxes.clear();
+}
+
+void host::SetUiLanguage(WORD languageId)
+{
+    g_language = languageId;
+}
+
+const std::vector<host::MessageBoxRecord>& host::MessageBoxes()
+{
+    return g_messageBoxes;
+}
+
+int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax)
+{
+    const char* text = Lookup(id);
+    return CopyOut(std::string(text != nullptr ? text : ""), buffer, bufferMax);
+}
+
+int WINAPI LoadStringW(HINSTANCE, UINT id, LPWSTR buffer, int bufferMax)
+{
+    const char* text = Lookup(id);
+    return CopyOut(text != nullptr ? Wide(text) : std::wstring(), buffer, bufferMax);
+}
+
+int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
+{
+    g_messageBoxes.push_back({owner, Wide(text), Wide(caption), type});
+    return IDOK;
+}
+
+int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
+{
+    g_messageBoxes.push_back({owner, text, caption, type});
+    return IDOK;
+}
