@@ -29,6 +29,18 @@ class DialogStartTest : public DialogSession
         });
         return shown;
     }
+
+    // Every stored interval from first to last milliseconds comes up as text, the spin at spin.
+    static void ExpectIntervalsShownAs(DWORD first, DWORD last, const wchar_t* text, short spin)
+    {
+        for (DWORD ms = first; ms <= last; ++ms)
+        {
+            Store(ms, std::nullopt);
+            const Shown shown = Open();
+            EXPECT_EQ(shown.interval, text) << ms;
+            EXPECT_EQ(shown.intervalSpin, spin) << ms;
+        }
+    }
 };
 
 TEST_F(DialogStartTest, ShowsTheStoredValuesInSeconds)
@@ -80,24 +92,12 @@ TEST_F(DialogStartTest, EveryStoredIntervalTheSpinCanHoldComesUpAtItsOwnPosition
 TEST_F(DialogStartTest, IntervalsBelow50MsComeUpAsTheDefault)
 {
     // Their seconds format as "0.0", which the change routine replaces.
-    for (DWORD ms = 1; ms < 50; ++ms)
-    {
-        Store(ms, std::nullopt);
-        const Shown shown = Open();
-        EXPECT_EQ(shown.interval, L"0.5") << ms;
-        EXPECT_EQ(shown.intervalSpin, 5) << ms;
-    }
+    ExpectIntervalsShownAs(1, 49, L"0.5", 5);
 }
 
 TEST_F(DialogStartTest, IntervalsFrom50To149MsComeUpAsATenth)
 {
-    for (DWORD ms = 50; ms < 150; ++ms)
-    {
-        Store(ms, std::nullopt);
-        const Shown shown = Open();
-        EXPECT_EQ(shown.interval, L"0.1") << ms;
-        EXPECT_EQ(shown.intervalSpin, 1) << ms;
-    }
+    ExpectIntervalsShownAs(50, 149, L"0.1", 1);
 }
 
 TEST_F(DialogStartTest, TheQueueNameIsShownAsGiven)
