@@ -1,36 +1,23 @@
-// The string table and message boxes. The strings come from res/messages.inc, the resource
-// script's own source, in UTF-8: the ANSI code page of this build.
+// The string table and message boxes. The strings are the resource script's own (messages.h), in
+// UTF-8: the ANSI code page of this build.
 #include "host_messages.h"
 
-#include "resource.h"
+#include "messages.h"
 
 #include <algorithm>
 #include <string>
 
 namespace
 {
-struct Message
-{
-    UINT id;
-    const char* english;
-    const char* japanese;
-};
-
-const Message kMessages[] = {
-#define MESSAGE(id, english, japanese) {id, english, japanese},
-#include "messages.inc"
-#undef MESSAGE
-};
-
 WORD g_language = 0x0409;
 std::vector<host::MessageBoxRecord> g_messageBoxes;
 
 // The text of the string in the user's language, or null when there is none.
 const char* Lookup(UINT id)
 {
-    const auto message = std::find_if(std::begin(kMessages), std::end(kMessages),
-                                      [id](const Message& m) { return m.id == id; });
-    if (message == std::end(kMessages))
+    const auto message = std::find_if(std::begin(kMessageTexts), std::end(kMessageTexts),
+                                      [id](const MessageText& m) { return m.id == id; });
+    if (message == std::end(kMessageTexts))
         return nullptr;
     return g_language == 0x0411 ? message->japanese : message->english;
 }
