@@ -44,16 +44,6 @@ std::wstring Widen(const std::string& ascii)
 {
     return std::wstring(ascii.begin(), ascii.end());
 }
-
-// The queue name as UTF-16, converted from the ANSI code page the name arrives in.
-std::wstring QueueName(const char* name)
-{
-    const int length = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, name, -1, &wide[0], length);
-    wide.pop_back();
-    return wide;
-}
 } // namespace
 
 CSettingToolDlg::CSettingToolDlg(DialogControls& controls, CPrinterInfo* printer)
@@ -63,7 +53,7 @@ CSettingToolDlg::CSettingToolDlg(DialogControls& controls, CPrinterInfo* printer
 
 BOOL CSettingToolDlg::OnInitDialog()
 {
-    m_controls.SetText(IDC_PRINTER_QUEUE, QueueName(m_pPrinter->GetPrinterName()));
+    m_controls.SetText(IDC_PRINTER_QUEUE, m_pPrinter->GetPrinterName());
     m_controls.SetCheck(IDC_BACKGROUND_ENABLE, m_pPrinter->IsBackgroundStatusEnabled() != FALSE);
     OnEnableClicked();
 
@@ -207,9 +197,11 @@ void CSettingToolDlg::OnOK()
     }
 
     m_controls.BeginWaitCursor();
-    const bool restarted = RestartSpooler();
+    const RestartOutcome outcome = RestartSpooler();
     m_controls.EndWaitCursor();
-    if (!restarted)
+    if (outcome == RestartOutcome::SpoolerStopped)
+        ShowMessage(IDS_SPOOLER_STOPPED);
+    else if (outcome == RestartOutcome::Failed)
         ShowMessage(IDS_RESTART_FAILED);
     m_controls.Close(IDOK);
 }

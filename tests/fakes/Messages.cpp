@@ -1,6 +1,7 @@
 // The string table and message boxes. The strings are the resource script's own (messages.h), in
 // UTF-8: the ANSI code page of this build.
 #include "host_messages.h"
+#include "host_text.h"
 
 #include "messages.h"
 
@@ -9,26 +10,19 @@
 
 namespace
 {
+using host::text::FromAnsi;
+
 WORD g_language = 0x0409;
 std::vector<host::MessageBoxRecord> g_messageBoxes;
 
-// The text of the string in the user's language, or null when there is none.
-const char* Lookup(UINT id)
+// The text of the string in the user's language, "" when there is none.
+std::string Lookup(UINT id)
 {
     const auto message = std::find_if(std::begin(kMessageTexts), std::end(kMessageTexts),
                                       [id](const MessageText& m) { return m.id == id; });
     if (message == std::end(kMessageTexts))
-        return nullptr;
+        return "";
     return g_language == 0x0411 ? message->japanese : message->english;
-}
-
-std::wstring Wide(LPCSTR text)
-{
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    wide.pop_back(); // the terminating zero
-    return wide;
 }
 
 // LoadString's copy: as much as fits, always terminated; the count of characters copied.
@@ -62,19 +56,17 @@ const std::vector<host::MessageBoxRecord>& host::MessageBoxes()
 
 int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax)
 {
-    const char* text = Lookup(id);
-    return CopyOut(std::string(text != nullptr ? text : ""), buffer, bufferMax);
+    return CopyOut(Lookup(id), buffer, bufferMax);
 }
 
 int WINAPI LoadStringW(HINSTANCE, UINT id, LPWSTR buffer, int bufferMax)
 {
-    const char* text = Lookup(id);
-    return CopyOut(text != nullptr ? Wide(text) : std::wstring(), buffer, bufferMax);
+    return CopyOut(FromAnsi(Lookup(id)), buffer, bufferMax);
 }
 
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
-    g_messageBoxes.push_back({owner, Wide(text), Wide(caption), type});
+    g_messageBoxes.push_back({owner, FromAnsi(text), FromAnsi(caption), type});
     return IDOK;
 }
 

@@ -2,6 +2,7 @@
 // it beyond the control operations, and the program's own run of it (RunSettingsDialog) on a queue
 // of Wine's spooler, which reads as the defaults there.
 #include "RealControls.h"
+#include "TestQueue.h"
 
 #include "dialog/RunSettingsDialog.h"
 #include "framework/WinApp.h"
@@ -11,8 +12,6 @@
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace
 {
@@ -112,49 +111,43 @@ TEST_F(SettingsWindow, TheProgramsIconIsTheDialogsLargeSmallAndDragIcon)
     });
 }
 
-// The queue the test prefix is prepared with.
-std::string TestQueue()
+// The program's own run of the dialog for the test queue, worked once it shows.
+class SettingsDialogRun : public ::testing::Test
 {
-    const char* queue = std::getenv("SETTINGTOOL_TEST_QUEUE");
-    return queue != nullptr ? queue : "Demo Printer";
-}
+  protected:
+    INT_PTR RunWhileShown(const std::function<void(HWND dialog)>& act)
+    {
+        return WhileShown(
+            [&] { return app.m_pMainWnd != nullptr ? app.m_pMainWnd->GetSafeHwnd() : nullptr; },
+            act, [&] { return RunSettingsDialog(printer); });
+    }
 
-TEST(SettingsDialogRun, TheDialogIsTheMainWindowWhileItRunsWithTheFocusOnEnable)
-{
     CWinApp app;
-    CPrinterInfo printer(TestQueue().c_str());
-    const auto mainWindow = [&] {
-        return app.m_pMainWnd != nullptr ? app.m_pMainWnd->GetSafeHwnd() : nullptr;
-    };
-    const INT_PTR result = WhileShown(
-        mainWindow,
-        [&](HWND dialog) {
-            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_BACKGROUND_ENABLE));
-            SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-        },
-        [&] { return RunSettingsDialog(printer); });
+    CPrinterInfo printer{TestQueue().c_str()};
+};
+
+TEST_F(SettingsDialogRun, TheDialogIsTheMainWindowWhileItRunsWithTheFocusOnEnable)
+{
+    const INT_PTR result = RunWhileShown([&](HWND dialog) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_BACKGROUND_ENABLE));
+        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
-TEST(SettingsDialogRun, TheQueueNameAndTheBoxesAreReadAndWrittenAsUtf16)
+TEST_F(SettingsDialogRun, TheQueueNameAndTheBoxesAreReadAndWrittenAsUtf16)
 {
-    CWinApp app;
-    CPrinterInfo printer(TestQueue().c_str());
-    WhileShown([&] { return app.m_pMainWnd != nullptr ? app.m_pMainWnd->GetSafeHwnd() : nullptr; },
-               [&](HWND dialog) {
-                   const CWnd queue(GetDlgItem(dialog, IDC_PRINTER_QUEUE));
-                   const std::string name = TestQueue();
-                   EXPECT_EQ(queue.GetWindowText(), std::wstring(name.begin(), name.end()));
-                   const CWnd interval(GetDlgItem(dialog, IDC_INTERVAL_EDIT));
-                   const CWnd timeout(GetDlgItem(dialog, IDC_TIMEOUT_EDIT));
-                   // A full-width "１" is no digit, whatever the ANSI code page would make of it.
-                   SetWindowTextW(interval.GetSafeHwnd(), L"\xFF11");
-                   EXPECT_EQ(interval.GetWindowText(), L"0.5");
-                   SetWindowTextW(timeout.GetSafeHwnd(), L"\xFF11\xFF12\xFF10");
-                   EXPECT_EQ(timeout.GetWindowText(), L"5");
-                   SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-               },
-               [&] { return RunSettingsDialog(printer); });
+    RunWhileShown([&](HWND dialog) {
+        EXPECT_EQ(CWnd(GetDlgItem(dialog, IDC_PRINTER_QUEUE)).GetWindowText(), TestQueue());
+        const CWnd interval(GetDlgItem(dialog, IDC_INTERVAL_EDIT));
+        const CWnd timeout(GetDlgItem(dialog, IDC_TIMEOUT_EDIT));
+        // A full-width "１" is no digit, whatever the ANSI code page would make of it.
+        SetWindowTextW(interval.GetSafeHwnd(), L"\xFF11");
+        EXPECT_EQ(interval.GetWindowText(), L"0.5");
+        SetWindowTextW(timeout.GetSafeHwnd(), L"\xFF11\xFF12\xFF10");
+        EXPECT_EQ(timeout.GetWindowText(), L"5");
+        SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    });
 }
 } // namespace
