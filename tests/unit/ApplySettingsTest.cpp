@@ -82,7 +82,7 @@ TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
     EXPECT_TRUE(host::MessageBoxes().empty());
 }
 
-TEST_F(ApplySettingsTest, TheValuesAreStoredBeforeTheSpoolerIsStopped)
+TEST_F(ApplySettingsTest, TheValuesAreStoredThenTheSpoolerRestartsUnderTheWaitCursor)
 {
     RunDialog([](DialogUser& user) { user.Click(IDOK); });
     const auto& log = host::CallLog();

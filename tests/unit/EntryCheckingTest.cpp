@@ -30,7 +30,7 @@ class EntryCheckingTest : public DialogSession
     }
 };
 
-TEST_F(EntryCheckingTest, IntervalTexts)
+TEST_F(EntryCheckingTest, AnIntervalTextSetsTheSpinOrIsReplacedByTheBoundOrHalfASecond)
 {
     ExpectEntries(IDC_INTERVAL_EDIT, IDC_INTERVAL_SPIN,
                   {
@@ -57,7 +57,7 @@ TEST_F(EntryCheckingTest, IntervalTexts)
                   });
 }
 
-TEST_F(EntryCheckingTest, TimeoutTexts)
+TEST_F(EntryCheckingTest, ATimeoutTextSetsTheSpinOrIsReplacedByTheNearerBound)
 {
     ExpectEntries(IDC_TIMEOUT_EDIT, IDC_TIMEOUT_SPIN,
                   {
