@@ -24,13 +24,7 @@ std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstr
 
 std::wstring Message(UINT id, const std::vector<std::wstring>& arguments)
 {
-    // Interim: the string in the ANSI code page, widened, until the resources give UTF-16.
-    const std::string text = LoadResourceString(id);
-    std::wstring wide(text.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                           wide.data(), static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return Substitute(wide, arguments);
+    return Substitute(LoadResourceStringW(id), arguments);
 }
 
 std::wstring Widened(const std::string& ascii)

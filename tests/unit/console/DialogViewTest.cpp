@@ -1,4 +1,6 @@
 // What the dialog makes of a stored value, as show reports it.
+#include "../DialogSession.h"
+
 #include "console/DialogView.h"
 
 #include <gtest/gtest.h>
@@ -47,5 +49,73 @@ TEST(DialogViewTest, TimeoutsBelowFourAndAHalfSecondsAreTextsThatOkRefuses)
     };
     for (const auto& c : cases)
         EXPECT_EQ(TimeoutInDialog(c.stored), c.view) << c.stored;
+}
+// The account above held against the dialog itself: what its boxes show after it has started,
+// and what OK stores (nothing, with the dialog still open, when OK refuses a box).
+class DialogViewAgainstTheDialogTest : public DialogSession
+{
+  protected:
+    struct Seen
+    {
+        std::wstring interval; // "off" when Enable is clear
+        std::wstring timeout;
+        bool stored; // OK closed the dialog; it refuses a box by staying open
+    };
+
+    static Seen OpenAndPressOk(DWORD interval, DWORD timeout)
+    {
+        Store(interval, timeout);
+        Seen seen{};
+        RunDialog([&](DialogUser& user) {
+            seen.interval =
+                user.Checked(IDC_BACKGROUND_ENABLE) ? user.Text(IDC_INTERVAL_EDIT) : L"off";
+            seen.timeout = user.Text(IDC_TIMEOUT_EDIT);
+            user.Click(IDOK);
+            seen.stored = !user.IsOpen();
+            if (!seen.stored)
+                user.Click(IDCANCEL);
+        });
+        return seen;
+    }
+
+    static std::wstring Wide(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+};
+
+TEST_F(DialogViewAgainstTheDialogTest, IntervalsComeUpAndAreStoredAsShowSays)
+{
+    std::vector<DWORD> intervals = {240000,     240040,     240050,    250000,
+                                    0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
+    for (DWORD ms = 0; ms <= 3000; ++ms)
+        intervals.push_back(ms);
+    for (DWORD ms = 3000; ms <= 260000; ms += 97)
+        intervals.push_back(ms);
+    for (const DWORD ms : intervals)
+    {
+        SetUp();
+        const Seen seen = OpenAndPressOk(ms, 60000);
+        const DialogView view = IntervalInDialog(ms);
+        ASSERT_EQ(seen.interval, Wide(view.shown)) << ms;
+        ASSERT_TRUE(seen.stored) << ms;
+        ASSERT_EQ(StoredInterval(), view.okStores) << ms;
+    }
+}
+
+TEST_F(DialogViewAgainstTheDialogTest, TimeoutsComeUpAndAreStoredAsShowSays)
+{
+    std::vector<DWORD> timeouts = {180500,     600000,     600499,     600500,    700000,
+                                   0x7FFFFFFF, 0x80000000, 0xFFFFFFF0, 0xFFFFFFFF};
+    for (DWORD ms = 0; ms <= 8000; ++ms)
+        timeouts.push_back(ms);
+    for (DWORD ms = 8000; ms <= 700000; ms += 997)
+        timeouts.push_back(ms);
+    for (const DWORD ms : timeouts)
+    {
+        SetUp();
+        const Seen seen = OpenAndPressOk(1000, ms);
+        const DialogView view = TimeoutInDialog(ms);
+        ASSERT_EQ(seen.timeout, Wide(view.shown)) << ms;
+        ASSERT_EQ(seen.stored, view.okStores.has_value()) << ms;
+        ASSERT_EQ(StoredTimeout(), view.okStores.value_or(ms)) << ms;
+    }
 }
 } // namespace
