@@ -20,6 +20,7 @@
 #include "resource.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,47 +39,45 @@ int Usage()
 const long kClosedWithOk = 0;
 const long kClosedWithCancel = 1;
 
-// The settings dialog of a run started as a driver's property page starts it; null on failure.
-HWND OpenDialog(e2e::ToolRun& run)
+// Starts SettingTool.exe (args[0], a Unix path) for the queue args[1] as a driver's property
+// page does, and works its dialog; 1 when the dialog does not come up.
+int WithDialog(const Arguments& args, size_t count,
+               const std::function<int(e2e::ToolRun&, HWND)>& work)
 {
+    if (args.size() != count)
+        return Usage();
+    if (!e2e::SetToolPath(args[0]))
+        return 1;
+    e2e::ToolRun run({"driver", args[1]});
     const HWND dialog = run.Started() ? run.Dialog() : nullptr;
     if (dialog == nullptr)
+    {
         std::fprintf(stderr, "console-helper: no dialog appeared\n");
-    return dialog;
+        return 1;
+    }
+    return work(run, dialog);
 }
 
 int ReadDialog(const Arguments& args)
 {
-    if (args.size() != 2)
-        return Usage();
-    if (!e2e::SetToolPath(args[0]))
-        return 1;
-    e2e::ToolRun run({"driver", args[1]});
-    const HWND dialog = OpenDialog(run);
-    if (dialog == nullptr)
-        return 1;
-    std::printf("enable=%d interval=%s timeout=%s\n",
-                e2e::IsChecked(GetDlgItem(dialog, IDC_BACKGROUND_ENABLE)) ? 1 : 0,
-                e2e::TextOf(GetDlgItem(dialog, IDC_INTERVAL_EDIT)).c_str(),
-                e2e::TextOf(GetDlgItem(dialog, IDC_TIMEOUT_EDIT)).c_str());
-    std::fflush(stdout);
-    e2e::PostClick(GetDlgItem(dialog, IDCANCEL));
-    return run.WaitForExit() == kClosedWithCancel ? 0 : 1;
+    return WithDialog(args, 2, [](e2e::ToolRun& run, HWND dialog) {
+        std::printf("enable=%d interval=%s timeout=%s\n",
+                    e2e::IsChecked(GetDlgItem(dialog, IDC_BACKGROUND_ENABLE)) ? 1 : 0,
+                    e2e::TextOf(GetDlgItem(dialog, IDC_INTERVAL_EDIT)).c_str(),
+                    e2e::TextOf(GetDlgItem(dialog, IDC_TIMEOUT_EDIT)).c_str());
+        std::fflush(stdout);
+        e2e::PostClick(GetDlgItem(dialog, IDCANCEL));
+        return run.WaitForExit() == kClosedWithCancel ? 0 : 1;
+    });
 }
 
 int ChangeTimeout(const Arguments& args)
 {
-    if (args.size() != 3)
-        return Usage();
-    if (!e2e::SetToolPath(args[0]))
-        return 1;
-    e2e::ToolRun run({"driver", args[1]});
-    const HWND dialog = OpenDialog(run);
-    if (dialog == nullptr)
-        return 1;
-    e2e::SetText(GetDlgItem(dialog, IDC_TIMEOUT_EDIT), args[2]);
-    e2e::PostClick(GetDlgItem(dialog, IDOK));
-    return run.WaitForExit(e2e::kRestartTimeoutMs) == kClosedWithOk ? 0 : 1;
+    return WithDialog(args, 3, [&](e2e::ToolRun& run, HWND dialog) {
+        e2e::SetText(GetDlgItem(dialog, IDC_TIMEOUT_EDIT), args[2]);
+        e2e::PostClick(GetDlgItem(dialog, IDOK));
+        return run.WaitForExit(e2e::kRestartTimeoutMs) == kClosedWithOk ? 0 : 1;
+    });
 }
 
 int AddQueues(const Arguments& queues)
