@@ -14,6 +14,8 @@ struct Asked
     SettingKind kind;
     DWORD milliseconds;
     const StoredSetting* stored;
+
+    bool Held() const { return stored->Holds(milliseconds); }
 };
 
 // The settings the command asks about, with what the queue holds for each.
@@ -29,18 +31,18 @@ std::vector<Asked> AskedSettings(const Command& command, const QueueSettings& se
 
 std::string CheckJson(const std::wstring& queue, const std::vector<Asked>& asked)
 {
-    std::string differs;
+    std::vector<SettingKind> differs;
     std::string values;
     for (const Asked& a : asked)
     {
-        if (!a.stored->Holds(a.milliseconds))
-            differs += (differs.empty() ? "\"" : ",\"") + JsonName(a.kind) + "\"";
+        if (!a.Held())
+            differs.push_back(a.kind);
         values += ",\"" + JsonName(a.kind) + "AskedMs\":" + std::to_string(a.milliseconds) + "," +
                   SettingJson(a.kind, *a.stored);
     }
     return "{\"queue\":" + JsonString(queue) + ",\"result\":\"" +
-           (differs.empty() ? "matches" : "differs") + "\",\"differs\":[" + differs + "]" + values +
-           ",\"error\":0}";
+           (differs.empty() ? "matches" : "differs") + "\",\"differs\":" + JsonNames(differs) +
+           values + ",\"error\":0}";
 }
 
 UINT DifferenceLine(SettingKind kind)
@@ -70,7 +72,7 @@ int CheckQueues(const Command& command, Report& report)
         report.Object(CheckJson(queue, asked));
         std::wstring differences;
         for (const Asked& a : asked)
-            if (!a.stored->Holds(a.milliseconds))
+            if (!a.Held())
                 differences +=
                     Message(DifferenceLine(a.kind), {MillisecondsText(a.kind, a.milliseconds),
                                                      StoredText(a.kind, *a.stored)}) +

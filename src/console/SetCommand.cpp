@@ -58,14 +58,10 @@ int StatusOf(QueueResult result)
 
 std::string SetJson(const std::wstring& queue, const QueueOutcome& outcome)
 {
-    std::string written;
-    for (const SettingKind kind : outcome.written)
-        written += (written.empty() ? "\"" : ",\"") + JsonName(kind) + "\"";
-    const bool failed =
-        outcome.result == QueueResult::kNotOpened || outcome.result == QueueResult::kStoreFailed;
+    const bool failed = StatusOf(outcome.result) != kExitDone;
     return "{\"queue\":" + JsonString(queue) + ",\"result\":\"" + ResultName(outcome.result) +
-           "\",\"written\":[" + written +
-           "],\"error\":" + (failed ? ErrorJson(outcome.error) : "0") + "}";
+           "\",\"written\":" + JsonNames(outcome.written) +
+           ",\"error\":" + (failed ? ErrorJson(outcome.error) : "0") + "}";
 }
 
 // The values written, for the message that says so.

@@ -115,6 +115,14 @@ std::string JsonName(SettingKind kind)
     return RulesOf(kind).jsonName;
 }
 
+std::string JsonNames(const std::vector<SettingKind>& kinds)
+{
+    std::string json;
+    for (const SettingKind kind : kinds)
+        json += (json.empty() ? "\"" : ",\"") + JsonName(kind) + "\"";
+    return "[" + json + "]";
+}
+
 std::wstring MillisecondsText(SettingKind kind, DWORD milliseconds)
 {
     if (IsOff(kind, milliseconds))

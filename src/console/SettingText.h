@@ -3,6 +3,7 @@
 #include "console/QueueSettings.h"
 
 #include <string>
+#include <vector>
 
 // How the console program writes the settings, in text and JSON.
 
@@ -19,6 +20,8 @@ std::string ExactSeconds(DWORD milliseconds, int minDecimals);
 
 // "interval" or "timeout", as JSON names them.
 std::string JsonName(SettingKind kind);
+// The settings as a JSON array of their names: ["interval","timeout"].
+std::string JsonNames(const std::vector<SettingKind>& kinds);
 
 // Milliseconds asked for or stored, in the user's language: "2.5 s (2500 ms)", "off (0 ms)".
 std::wstring MillisecondsText(SettingKind kind, DWORD milliseconds);
