@@ -2,7 +2,7 @@
 # Makes the pictures of the program in docs/: the settings dialog and every message box, in
 # English and Japanese, each cropped to its window. Runs under a virtual display of its own
 # (xvfb-run) and in a Wine prefix of its own (build/wineprefix-screenshots), since it changes
-# stored settings and disables the spooler service there for one of the pictures.
+# stored settings and changes the spooler service there (start type, program) for two pictures.
 #   tools/screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
