@@ -1,6 +1,6 @@
 #include "app/SettingToolApp.h"
 
-#include "dialog/SettingToolDlg.h"
+#include "dialog/RunSettingsDialog.h"
 #include "printer/PrinterInfo.h"
 #include "resource.h"
 #include "resources/ResourceString.h"
@@ -25,16 +25,12 @@ BOOL CSettingToolApp::InitInstance()
     try
     {
         CPrinterInfo printer(m_argv[2]);
-        CSettingToolDlg dialog(nullptr, &printer);
-        m_pMainWnd = &dialog;
-        const INT_PTR result = dialog.DoModal();
-        m_pMainWnd = nullptr;
+        const INT_PTR result = RunSettingsDialog(printer);
         m_exitStatus = result == IDOK ? kExitSaved : kExitCancelled;
     }
     catch (...)
     {
         // The dialog and then the queue are already closed when this runs.
-        m_pMainWnd = nullptr;
         ShowError(IDS_PRINTER_NOT_ACCESSIBLE);
         m_exitStatus = kExitNoPrinter;
     }
