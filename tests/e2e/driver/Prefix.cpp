@@ -1,5 +1,6 @@
 #include "Prefix.h"
 
+#include "Queues.h"
 #include "Text.h"
 #include "Wait.h"
 
@@ -86,25 +87,7 @@ bool QueueExists(const std::string& queue)
 
 bool AddQueue(const std::string& queue)
 {
-    if (QueueExists(queue))
-        return true;
-    // Wine's PostScript driver ships with every prefix; tools/wine-prepare.sh has installed it.
-    std::wstring name = Wide(queue);
-    wchar_t port[] = L"FILE:";
-    wchar_t driver[] = L"Wine PostScript Driver";
-    wchar_t printProcessor[] = L"WinPrint";
-    wchar_t datatype[] = L"RAW";
-    PRINTER_INFO_2W info = {};
-    info.pPrinterName = name.data();
-    info.pPortName = port;
-    info.pDriverName = driver;
-    info.pPrintProcessor = printProcessor;
-    info.pDatatype = datatype;
-    const HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-    if (printer == nullptr)
-        return false;
-    ClosePrinter(printer);
-    return true;
+    return helpers::AddQueue(Wide(queue)) == ERROR_SUCCESS;
 }
 
 void DeleteQueue(const std::string& queue)

@@ -27,8 +27,8 @@ struct RawValue
 
 // Queue names are UTF-8 here.
 bool QueueExists(const std::string& queue);
-// Adds a queue through Wine's own spooler (AddPrinterW, its PostScript driver) unless it exists;
-// false when that fails. DeleteQueue removes one, with all it stores.
+// Adds a queue through Wine's own spooler (tools/helpers/Queues.h) unless it exists; false when
+// that fails. DeleteQueue removes one, with all it stores.
 bool AddQueue(const std::string& queue);
 void DeleteQueue(const std::string& queue);
 std::optional<DWORD> StoredValue(const std::string& queue, const char* name);

@@ -33,7 +33,8 @@ struct MessageBoxSeen
 // The program under test and the queue the tests work on; set once by main.
 // SetToolPath fails (false) outside Wine or for a path Wine cannot name.
 bool SetToolPath(const std::string& unixPath);
-const std::string& ToolPath();
+// A file built beside the program: the stand-ins of tests/standin.
+std::string BesideTheTool(const std::string& file);
 extern const char kTestQueue[];
 
 class ToolRun
