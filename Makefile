@@ -26,7 +26,7 @@ wine-test: exe
 
 run: exe
 	tools/ensure-packages.sh wine
-	cmake --build --preset windows --target e2e_winspool e2e_winehelper
+	cmake --build --preset windows --target e2e_winspool winehelper
 	tools/wine-run.sh
 
 clean:

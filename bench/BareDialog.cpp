@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "../res/resource.h"
+#include "resource.h"
 
 namespace
 {

@@ -52,7 +52,7 @@ BUILD=build/windows
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows \
-    --target SettingTool e2e_winspool e2e_winehelper bare-dialog printer-dialog startup-watch \
+    --target SettingTool e2e_winspool winehelper bare-dialog printer-dialog startup-watch \
     >/dev/null
 
 tools/wine-prepare.sh

@@ -20,7 +20,7 @@ BUILD=build/windows
 DOCS="$PWD/docs"
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target SettingTool e2e_winspool e2e_winehelper show-and-hold \
+cmake --build --preset windows --target SettingTool e2e_winspool winehelper show-and-hold \
     >/dev/null
 
 # The service manager reads the start type when a Wine session begins, so each change ends the
@@ -31,7 +31,7 @@ spooler_start_type() {
     wineserver -w
 }
 
-# Stores the two settings (milliseconds) where the stand-in store (e2e/winspool) keeps them: as
+# Stores the two settings (milliseconds) where the stand-in store (tests/standin) keeps them: as
 # values of the queue's own registry key.
 store_settings() {
     wine reg add "$QUEUE_KEY" /v BackgroundStatusInterval /t REG_DWORD /d "$1" /f >/dev/null
@@ -39,7 +39,7 @@ store_settings() {
 }
 
 # shot <picture name> <language> <store> [--ok] <command line>
-# language: en or ja; store: stand-in (printer data kept by e2e/winspool) or wine (Wine's own).
+# language: en or ja; store: stand-in (printer data kept by tests/standin) or wine (Wine's own).
 shot() {
     local name=$1 language=$2 store=$3
     shift 3
@@ -48,7 +48,7 @@ shot() {
     [ "$store" = stand-in ] && overrides=winspool.drv=n
     coproc HOLD {
         cd "$BUILD" && LANG=$locale LC_ALL='' WINEDLLOVERRIDES=$overrides \
-            exec wine bench/show-and-hold.exe "$@"
+            exec wine tools/helpers/show-and-hold.exe "$@"
     }
     local x y width height
     if ! read -r -u "${HOLD[0]}" x y width height; then

@@ -21,7 +21,7 @@ for command in wine wineserver xvfb-run Xvfb; do
         exit 1
     fi
 done
-helper="$root/build/windows/e2e/winehelper.exe"
+helper="$root/build/windows/tools/helpers/winehelper.exe"
 if [ ! -f "$helper" ]; then
     echo "wine-prepare.sh: $helper is missing: build first (cmake --build --preset windows)" >&2
     exit 1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Opens the real dialog under Wine for the demo queue "Demo Printer", with the printer-data
 # stand-in (so the values stored with OK come back next time). Builds nothing: needs the Windows
-# build (SettingTool.exe, winspool.drv and e2e/winehelper.exe in build/windows).
+# build (SettingTool.exe, winspool.drv and tools/helpers/winehelper.exe in build/windows).
 #   With $DISPLAY set: the dialog opens on that display and the script ends when it is closed.
 #   Without a display: the dialog opens on a virtual display; the script waits for it, saves a
 #   screenshot to build/run-screenshot.png, closes the dialog and says where the picture is.
@@ -13,7 +13,7 @@ queue="Demo Printer"
 title="Language Monitor Setting Tool"
 screenshot="$root/build/run-screenshot.png"
 
-for file in SettingTool.exe winspool.drv e2e/winehelper.exe; do
+for file in SettingTool.exe winspool.drv tools/helpers/winehelper.exe; do
     if [ ! -f "$build/$file" ]; then
         echo "wine-run.sh: $build/$file is missing: build first (cmake --build --preset windows)" >&2
         exit 1
@@ -35,13 +35,13 @@ if [ "${1:-}" = --virtual-display ]; then
     timeout 30 wineserver -w || true
     run_tool &
     tool=$!
-    if ! wine "$build/e2e/winehelper.exe" wait-window "$title" 20000; then
+    if ! wine "$build/tools/helpers/winehelper.exe" wait-window "$title" 20000; then
         kill "$tool" 2>/dev/null || true
         wait "$tool" || true
         exit 1
     fi
     xwd -root -silent | convert xwd:- "$screenshot"
-    wine "$build/e2e/winehelper.exe" close-window "$title" 10000
+    wine "$build/tools/helpers/winehelper.exe" close-window "$title" 10000
     wait "$tool" || true
     # Wine's own processes end before the virtual display does, so none of them complains.
     wineserver -w

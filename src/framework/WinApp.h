@@ -1,0 +1,31 @@
+#pragma once
+
+#include "framework/Wnd.h"
+
+// The application object. One exists per process; the entry point calls InitInstance once and
+// ends the process with ExitInstance's result. There is no message loop: dialog programs do all
+// their work inside InitInstance.
+class CWinApp
+{
+  public:
+    explicit CWinApp(const char* appName = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance() { return FALSE; }
+    virtual int ExitInstance() { return 0; }
+
+    // The runtime library's split of the command line, program name first.
+    void SetCommandLine(int argc, char** argv);
+
+    CWnd* m_pMainWnd = nullptr;
+
+  protected:
+    int m_argc = 0;
+    char** m_argv = nullptr;
+};
+
+CWinApp* AfxGetApp();
+// The module that holds the program's resources.
+HINSTANCE AfxGetInstanceHandle();
