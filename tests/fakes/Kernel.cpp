@@ -2,6 +2,7 @@
 #include "host_calls.h"
 #include "host_console.h"
 #include "host_desktop.h"
+#include "host_elevation.h"
 #include "host_services.h"
 #include "host_spooler.h"
 #include "host_text.h"
@@ -27,6 +28,7 @@ void host::ResetAll()
     spooler::Reset();
     services::Reset();
     console::Reset();
+    elevation::Reset();
     text::UseShiftJisLeadBytes(false);
     CallLog().clear();
     t_lastError = ERROR_SUCCESS;
