@@ -1,27 +1,14 @@
 #include "app/Elevation.h"
 
+#include "handles/UniqueHandle.h"
+
 #include <objbase.h>
 #include <shellapi.h>
 
 namespace
 {
-class OwnedHandle
-{
-  public:
-    explicit OwnedHandle(HANDLE handle = nullptr) : m_handle(handle) {}
-    ~OwnedHandle()
-    {
-        if (m_handle != nullptr)
-            CloseHandle(m_handle);
-    }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    HANDLE* Receive() { return &m_handle; }
-    HANDLE Get() const { return m_handle; }
-
-  private:
-    HANDLE m_handle;
-};
+// A kernel object: the process token, the started process.
+using UniqueKernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
 
 // COM for this thread while the shell is called; left alone when the thread already has it in
 // another model.
@@ -48,12 +35,12 @@ class ComApartment
 
 bool IsProcessElevated()
 {
-    OwnedHandle token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Receive()))
+    UniqueKernelHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put()))
         return false;
     TOKEN_ELEVATION elevation = {};
     DWORD size = 0;
-    return GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof elevation, &size) &&
+    return GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size) &&
            elevation.TokenIsElevated != 0;
 }
 
@@ -88,10 +75,10 @@ ShellRun ShellExecuteAndWait(const wchar_t* verb, const std::wstring& file,
         return {GetLastError(), 0};
     if (info.hProcess == nullptr)
         return {ERROR_INVALID_HANDLE, 0};
-    const OwnedHandle process(info.hProcess);
+    const UniqueKernelHandle process(info.hProcess);
     DWORD exitStatus = 0;
-    if (WaitForSingleObject(process.Get(), INFINITE) != WAIT_OBJECT_0 ||
-        !GetExitCodeProcess(process.Get(), &exitStatus))
+    if (WaitForSingleObject(process.get(), INFINITE) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(process.get(), &exitStatus))
         return {GetLastError(), 0};
     return {ERROR_SUCCESS, exitStatus};
 }

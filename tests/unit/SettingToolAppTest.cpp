@@ -1,9 +1,11 @@
-// Start-up: the command line, the two start messages, the exit statuses, and what is opened
-// and closed around the dialog.
+// Start-up: the command line, the two start messages, the exit statuses, what is opened and
+// closed around the dialog, and the one relaunch through the consent prompt.
 #include "HostSession.h"
 
 #include "app/SettingToolApp.h"
+#include "app/StartDecision.h"
 
+#include <host_elevation.h>
 #include <host_text.h>
 
 #include <vector>
@@ -26,6 +28,13 @@ class SettingToolAppTest : public HostSession
         EXPECT_FALSE(app.InitInstance());
         EXPECT_EQ(app.m_pMainWnd, nullptr);
         return app.ExitInstance();
+    }
+
+    static void ExpectNotAccessibleMessage()
+    {
+        ExpectOnlyMessage("The choosen printer could not be accessed, please check that it still "
+                          "exists as a queue and try again.",
+                          "Error");
     }
 
     static void ExpectOnlyMessage(const std::string& text, const std::string& caption)
@@ -119,5 +128,100 @@ TEST_F(SettingToolAppTest, CancelEndsWithoutStoringOrTouchingTheSpooler)
     EXPECT_EQ(host::spooler::StoreCount(), 0);
     EXPECT_TRUE(host::CallLog().empty());
     EXPECT_TRUE(host::MessageBoxes().empty());
+}
+// A filtered administrator: the queue exists but refuses full access to this process.
+class RelaunchTest : public SettingToolAppTest
+{
+  protected:
+    static constexpr const wchar_t* kDenyingQueue = L"Front Desk";
+
+    void SetUp() override
+    {
+        SettingToolAppTest::SetUp();
+        host::spooler::AddQueue(kDenyingQueue, false);
+        host::elevation::SetElevated(false);
+        host::SetModalDriver([this](HWND) { m_dialogShown = true; });
+    }
+
+    bool m_dialogShown = false;
+};
+
+TEST_F(RelaunchTest, ADeniedQueueStartsTheProgramOnceThroughRunAsAndPassesItsStatusOn)
+{
+    for (const DWORD childStatus : {0u, 1u, 3u, 259u})
+    {
+        host::ResetDesktop();
+        host::elevation::Reset();
+        host::elevation::SetElevated(false);
+        host::elevation::SetShellResult(ERROR_SUCCESS, childStatus);
+        host::SetModalDriver([this](HWND) { m_dialogShown = true; });
+        EXPECT_EQ(Start({L"C:\\dir\\", kDenyingQueue}), static_cast<int>(childStatus));
+        ASSERT_EQ(host::elevation::ShellCalls().size(), 1u);
+        const host::elevation::ShellCall& call = host::elevation::ShellCalls()[0];
+        EXPECT_EQ(call.verb, L"runas");
+        EXPECT_EQ(call.file, host::elevation::ProgramPath());
+        EXPECT_EQ(call.parameters,
+                  L"\"" + std::wstring(kRelaunchMarker) + L"\" \"C:\\dir\\\\\" \"Front Desk\"");
+        EXPECT_TRUE(host::MessageBoxes().empty()) << "the first instance showed a message";
+        EXPECT_FALSE(m_dialogShown);
+        EXPECT_EQ(host::spooler::OpenHandles(), 0);
+    }
+}
+
+TEST_F(RelaunchTest, ADeclinedPromptOrAFailedStartShowsMessageOneAndEndsWith3)
+{
+    for (const DWORD error :
+         {DWORD{ERROR_CANCELLED}, DWORD{ERROR_FILE_NOT_FOUND}, DWORD{ERROR_ACCESS_DENIED}})
+    {
+        host::ResetDesktop();
+        host::elevation::Reset();
+        host::elevation::SetElevated(false);
+        host::elevation::SetShellResult(error);
+        EXPECT_EQ(Start({L"x", kDenyingQueue}), CSettingToolApp::kExitNoPrinter) << error;
+        EXPECT_EQ(host::elevation::ShellCalls().size(), 1u) << error;
+        ExpectNotAccessibleMessage();
+    }
+}
+
+TEST_F(RelaunchTest, NoRelaunchWhenElevatedForAnotherErrorOrWhenAlreadyRelaunched)
+{
+    const struct
+    {
+        const char* name;
+        bool elevated;
+        std::vector<std::wstring> arguments;
+    } cases[] = {
+        {"elevated", true, {L"x", kDenyingQueue}},
+        {"no such queue", false, {L"x", L"No Such Queue"}},
+        {"empty name", false, {L"x", L""}},
+        {"relaunched", false, {kRelaunchMarker, L"x", kDenyingQueue}},
+    };
+    for (const auto& c : cases)
+    {
+        host::ResetDesktop();
+        host::elevation::Reset();
+        host::elevation::SetElevated(c.elevated);
+        EXPECT_EQ(Start(c.arguments), CSettingToolApp::kExitNoPrinter) << c.name;
+        EXPECT_TRUE(host::elevation::ShellCalls().empty()) << c.name;
+        ExpectNotAccessibleMessage();
+    }
+}
+
+TEST_F(RelaunchTest, TheRelaunchedProgramRunsTheDialogForItsQueue)
+{
+    host::SetModalDriver([](HWND dialog) {
+        EXPECT_EQ(DialogUser(dialog).Text(IDC_PRINTER_QUEUE), "Office Laser");
+        DialogUser(dialog).Click(IDCANCEL);
+    });
+    EXPECT_EQ(Start({kRelaunchMarker, L"x", kQueue}), CSettingToolApp::kExitCancelled);
+    EXPECT_TRUE(host::elevation::ShellCalls().empty());
+    EXPECT_TRUE(host::MessageBoxes().empty());
+}
+
+TEST_F(RelaunchTest, AQueueThatOpensNeedsNoRelaunch)
+{
+    host::SetModalDriver([](HWND dialog) { DialogUser(dialog).Click(IDCANCEL); });
+    EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitCancelled);
+    EXPECT_TRUE(host::elevation::ShellCalls().empty());
 }
 } // namespace
