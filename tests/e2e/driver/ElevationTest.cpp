@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Fixtures.h"
 #include "Session.h"
+#include "Wait.h"
 #include "Windows.h"
 
 #include <vector>
