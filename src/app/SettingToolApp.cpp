@@ -2,7 +2,7 @@
 
 #include "app/Elevation.h"
 #include "app/StartDecision.h"
-#include "dialog/SettingToolDlg.h"
+#include "dialog/RunSettingsDialog.h"
 #include "printer/PrinterInfo.h"
 #include "printer/PrinterInfoException.h"
 #include "resource.h"
@@ -68,25 +68,15 @@ BOOL CSettingToolApp::InitInstance()
             m_exitStatus = Relaunch(next.parameters);
             break;
         case StartStep::Dialog:
-            m_exitStatus = RunDialog(*printer);
+            m_exitStatus = RunSettingsDialog(*printer) == IDOK ? kExitSaved : kExitCancelled;
             break;
         }
     }
     catch (...)
     {
         // The dialog and then the queue are already closed when this runs.
-        m_pMainWnd = nullptr;
         ShowError(IDS_PRINTER_NOT_ACCESSIBLE);
         m_exitStatus = kExitNoPrinter;
     }
     return FALSE;
-}
-
-int CSettingToolApp::RunDialog(CPrinterInfo& printer)
-{
-    CSettingToolDlg dialog(nullptr, &printer);
-    m_pMainWnd = &dialog;
-    const INT_PTR result = dialog.DoModal();
-    m_pMainWnd = nullptr;
-    return result == IDOK ? kExitSaved : kExitCancelled;
 }

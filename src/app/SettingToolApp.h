@@ -2,8 +2,6 @@
 
 #include "framework/WinApp.h"
 
-class CPrinterInfo;
-
 // The program: started by a printer driver's property page as "SettingTool <any> <queue>", it
 // runs the settings dialog for that queue. When the queue refuses full access to an unelevated
 // process, it starts itself once more through the consent prompt and ends as that instance ends
@@ -26,7 +24,5 @@ class CSettingToolApp : public CWinApp
     int ExitInstance() override { return m_exitStatus; }
 
   private:
-    int RunDialog(CPrinterInfo& printer);
-
     int m_exitStatus = kExitCancelled;
 };

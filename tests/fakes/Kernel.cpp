@@ -1,8 +1,7 @@
 // kernel32 stand-ins: last error, a Sleep that only records, the module handle.
 #include "host_calls.h"
 #include "host_console.h"
-#include "host_desktop.h"
-#include "host_elevation.h"
+#include "host_messages.h"
 #include "host_services.h"
 #include "host_spooler.h"
 #include "host_text.h"
@@ -24,11 +23,10 @@ std::vector<std::string>& host::CallLog()
 
 void host::ResetAll()
 {
-    ResetDesktop();
+    ResetMessages();
     spooler::Reset();
     services::Reset();
     console::Reset();
-    elevation::Reset();
     text::UseShiftJisLeadBytes(false);
     CallLog().clear();
     t_lastError = ERROR_SUCCESS;

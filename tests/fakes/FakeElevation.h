@@ -1,5 +1,7 @@
-// What tests can arrange and observe of elevation on demand: the process's elevation, its own
-// path, and the shell runs start-up asks for, with what each run reports.
+// Elevation on demand for the Linux tests (app/Elevation.h without a token or a shell): what tests
+// can arrange and observe of the process's elevation, its own path, and the shell runs start-up
+// asks for, with what each run reports. Not reset with the other fakes: a test that changes it
+// resets it.
 #pragma once
 
 #include <windows.h>

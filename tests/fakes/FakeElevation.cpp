@@ -2,7 +2,7 @@
 // and the runs are recorded instead of started.
 #include "app/Elevation.h"
 
-#include "host_elevation.h"
+#include "FakeElevation.h"
 
 namespace
 {
