@@ -1,15 +1,12 @@
 #include "app/Elevation.h"
 
-#include "handles/UniqueHandle.h"
+#include "handles/KernelHandle.h"
 
 #include <objbase.h>
 #include <shellapi.h>
 
 namespace
 {
-// A kernel object: the process token, the started process.
-using UniqueKernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
-
 // COM for this thread while the shell is called; left alone when the thread already has it in
 // another model.
 class ComApartment

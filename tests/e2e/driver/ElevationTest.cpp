@@ -37,7 +37,9 @@ TEST_F(Elevation, AfterConsentTheDialogRunsInTheRelaunchedProgramAndOkStores)
 {
     StoreSettings(700, 180000);
     ASSERT_TRUE(StartSpooler());
-    ToolRun run({"x", kTestQueue}, Limited(RunAs::Consent));
+    // A first argument whose quoting matters: were it passed on wrongly, the queue name after it
+    // would not arrive whole.
+    ToolRun run({"C:\\Vendor \"Driver\"\\", kTestQueue}, Limited(RunAs::Consent));
     const HWND dialog = run.Dialog();
     ASSERT_NE(dialog, nullptr) << "no dialog";
     const std::vector<DWORD> relaunches = run.Relaunches();
@@ -48,6 +50,7 @@ TEST_F(Elevation, AfterConsentTheDialogRunsInTheRelaunchedProgramAndOkStores)
         EXPECT_FALSE(IsWindowVisible(window)) << "the first program shows a window itself";
 
     const Controls c(dialog);
+    EXPECT_EQ(TextOf(c.queue), kTestQueue);
     SetText(c.timeout, "90");
     PostClick(c.ok);
     EXPECT_EQ(run.WaitForExit(kRestartTimeoutMs), 0) << "the relaunch's status is not passed on";
@@ -55,47 +58,51 @@ TEST_F(Elevation, AfterConsentTheDialogRunsInTheRelaunchedProgramAndOkStores)
     EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
 }
 
-TEST_F(Elevation, ADeclinedPromptShowsTheMessageOnceAndEndsWith3)
+// Runs that end in "The choosen printer could not be accessed…", shown once, and exit status 3.
+struct Refusal
 {
-    ToolRun run({"x", kTestQueue}, Limited(RunAs::Decline));
+    const char* name;
+    const char* queue;
+    RunAs runAs;
+    bool fromRelaunch; // shown by the one relaunched program, not by the first
+};
+
+using ElevationRefused = ProgramTableTest<Refusal>;
+
+TEST_P(ElevationRefused, ShowsTheMessageOnceAndEndsWith3)
+{
+    const Refusal& row = GetParam();
+    ToolRun run({"x", row.queue}, Limited(row.runAs));
     const MessageBoxSeen box = run.WaitForMessageBox();
     ASSERT_NE(box.window, nullptr) << "no message";
     EXPECT_EQ(box.text, Texts().notAccessible);
     EXPECT_EQ(box.caption, Texts().errorCaption);
-    EXPECT_EQ(OwnerOf(box.window), run.ProcessId());
-    EXPECT_TRUE(run.Relaunches().empty());
+    const std::vector<DWORD> relaunches = run.Relaunches();
+    if (row.fromRelaunch)
+    {
+        ASSERT_EQ(relaunches.size(), 1u);
+        EXPECT_EQ(OwnerOf(box.window), relaunches[0]) << "the message is not the relaunch's";
+        EXPECT_TRUE(ChildProcesses(relaunches[0]).empty()) << "the relaunch relaunched again";
+    }
+    else
+    {
+        EXPECT_TRUE(relaunches.empty());
+        EXPECT_EQ(OwnerOf(box.window), run.ProcessId());
+    }
     ASSERT_TRUE(run.Dismiss(box));
     // A second message would keep the program from ending.
     EXPECT_EQ(run.WaitForExit(), 3);
 }
 
-TEST_F(Elevation, WinesOwnRunAsEndsInOneRelaunchAndOneMessage)
-{
-    // Wine's "runas" starts the program limited again; the relaunch is denied too and reports it,
-    // but never relaunches itself.
-    ToolRun run({"x", kTestQueue}, Limited(RunAs::Wine));
-    const MessageBoxSeen box = run.WaitForMessageBox();
-    ASSERT_NE(box.window, nullptr) << "no message";
-    EXPECT_EQ(box.text, Texts().notAccessible);
-    const std::vector<DWORD> relaunches = run.Relaunches();
-    ASSERT_EQ(relaunches.size(), 1u);
-    EXPECT_EQ(OwnerOf(box.window), relaunches[0]) << "the message is not the relaunch's";
-    EXPECT_TRUE(ChildProcesses(relaunches[0]).empty()) << "the relaunch relaunched again";
-    ASSERT_TRUE(run.Dismiss(box));
-    EXPECT_EQ(run.WaitForExit(), 3);
-}
-
-TEST_F(Elevation, NoPromptForAQueueThatDoesNotExist)
-{
-    ToolRun run({"x", kNoSuchQueue}, Limited(RunAs::Consent));
-    const MessageBoxSeen box = run.WaitForMessageBox();
-    ASSERT_NE(box.window, nullptr) << "no message";
-    EXPECT_EQ(box.text, Texts().notAccessible);
-    EXPECT_EQ(OwnerOf(box.window), run.ProcessId());
-    EXPECT_TRUE(run.Relaunches().empty());
-    ASSERT_TRUE(run.Dismiss(box));
-    EXPECT_EQ(run.WaitForExit(), 3);
-}
+// Wine's own "runas" starts the program limited again: the relaunch is denied too and reports
+// it, but never relaunches itself.
+INSTANTIATE_TEST_SUITE_P(
+    Runs, ElevationRefused,
+    testing::Values(Refusal{"ConsentDeclined", kTestQueue, RunAs::Decline, false},
+                    Refusal{"WinesOwnRunAsStillLimited", kTestQueue, RunAs::Wine, true},
+                    Refusal{"NoPromptForAQueueThatDoesNotExist", kNoSuchQueue, RunAs::Consent,
+                            false}),
+    RowName());
 
 TEST_F(Elevation, NoPromptWhenAlreadyElevated)
 {

@@ -3,6 +3,7 @@
 #include "Wait.h"
 #include "Windows.h"
 
+#include "LinkedToken.h"
 #include "app/ArgumentQuoting.h"
 #include "resource.h"
 
@@ -96,26 +97,6 @@ std::wstring CommandLine(const std::vector<std::string>& arguments)
     return QuoteArgument(Wide(g_toolPath)) + L" " + QuoteArguments(wide);
 }
 
-// A primary token for a limited run: the linked token of the driver's own, which Wine makes
-// not elevated (TokenElevation 0), as Windows makes a filtered administrator's. Null on failure.
-HANDLE LimitedToken()
-{
-    HANDLE own = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY | TOKEN_DUPLICATE, &own))
-        return nullptr;
-    TOKEN_LINKED_TOKEN linked = {};
-    DWORD size = 0;
-    HANDLE primary = nullptr;
-    if (GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size))
-    {
-        DuplicateTokenEx(linked.LinkedToken, TOKEN_ALL_ACCESS, nullptr, SecurityImpersonation,
-                         TokenPrimary, &primary);
-        CloseHandle(linked.LinkedToken);
-    }
-    CloseHandle(own);
-    return primary;
-}
-
 bool IsSettingsDialog(HWND window)
 {
     return GetDlgItem(window, IDC_INTERVAL_EDIT) != nullptr;
@@ -168,13 +149,11 @@ ToolRun::ToolRun(const std::vector<std::string>& arguments, const RunOptions& op
     BOOL started = FALSE;
     if (options.token == Token::Limited)
     {
-        const HANDLE token = LimitedToken();
-        started = token != nullptr &&
-                  CreateProcessAsUserW(token, nullptr, commandLine.data(), nullptr, nullptr, FALSE,
-                                       CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr,
-                                       &startup, &process);
-        if (token != nullptr)
-            CloseHandle(token);
+        // The driver is elevated, as every plain Wine process; its linked token is not.
+        const UniqueKernelHandle token = PrimaryLinkedToken();
+        started = token && CreateProcessAsUserW(token.get(), nullptr, commandLine.data(), nullptr,
+                                                nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                                                environment.data(), nullptr, &startup, &process);
     }
     else
     {
