@@ -33,51 +33,27 @@ const char* StepName(StartStep step)
 
 TEST(StartDecision, OnlyAFilteredTokenDeniedTheQueueRelaunchesAndOnlyOnce)
 {
+    const std::vector<std::wstring> direct = {L"x", L"Office Laser"};
+    const std::vector<std::wstring> relaunched = {kMarker, L"x", L"Office Laser"};
     const struct
     {
-        std::vector<std::wstring> arguments;
+        const std::vector<std::wstring>& arguments;
         DWORD openError;
         bool elevated;
         StartStep step;
-        std::wstring parameters;
     } rows[] = {
-        {{L"x", L"Office Laser"}, kOpened, false, StartStep::Dialog, L""},
-        {{L"x", L"Office Laser"}, kOpened, true, StartStep::Dialog, L""},
-        {{kMarker, L"x", L"Office Laser"}, kOpened, true, StartStep::Dialog, L""},
-        {{kMarker, L"x", L"Office Laser"}, kOpened, false, StartStep::Dialog, L""},
-        {{L"x", L"Office Laser"},
-         kDenied,
-         false,
-         StartStep::Relaunch,
-         kQuotedMarker + L" \"x\" \"Office Laser\""},
-        {{L"", L"\\\\server\\Front Desk"},
-         kDenied,
-         false,
-         StartStep::Relaunch,
-         kQuotedMarker + L" \"\" \"\\\\server\\Front Desk\""},
-        {{L"C:\\dir\\", L"Quote \"Q\" Printer"},
-         kDenied,
-         false,
-         StartStep::Relaunch,
-         kQuotedMarker + L" \"C:\\dir\\\\\" \"Quote \\\"Q\\\" Printer\""},
-        {{L"x", L"プリンタ①"},
-         kDenied,
-         false,
-         StartStep::Relaunch,
-         kQuotedMarker + L" \"x\" \"プリンタ①\""},
-        // A queue name that happens to be the marker is still the driver's second argument.
-        {{L"x", kMarker},
-         kDenied,
-         false,
-         StartStep::Relaunch,
-         kQuotedMarker + L" \"x\" " + kQuotedMarker},
-        {{L"x", L"Office Laser"}, kDenied, true, StartStep::PrinterMessage, L""},
-        {{kMarker, L"x", L"Office Laser"}, kDenied, false, StartStep::PrinterMessage, L""},
-        {{kMarker, L"x", L"Office Laser"}, kDenied, true, StartStep::PrinterMessage, L""},
-        {{L"x", L"No Such Queue"}, kNoSuchQueue, false, StartStep::PrinterMessage, L""},
-        {{L"x", L"No Such Queue"}, kNoSuchQueue, true, StartStep::PrinterMessage, L""},
-        {{L"x", L"Gone"}, ERROR_FILE_NOT_FOUND, false, StartStep::PrinterMessage, L""},
-        {{kMarker, L"x", L"No Such Queue"}, kNoSuchQueue, false, StartStep::PrinterMessage, L""},
+        {direct, kOpened, false, StartStep::Dialog},
+        {direct, kOpened, true, StartStep::Dialog},
+        {relaunched, kOpened, false, StartStep::Dialog},
+        {relaunched, kOpened, true, StartStep::Dialog},
+        {direct, kDenied, false, StartStep::Relaunch},
+        {direct, kDenied, true, StartStep::PrinterMessage},
+        {relaunched, kDenied, false, StartStep::PrinterMessage},
+        {relaunched, kDenied, true, StartStep::PrinterMessage},
+        {direct, kNoSuchQueue, false, StartStep::PrinterMessage},
+        {direct, kNoSuchQueue, true, StartStep::PrinterMessage},
+        {direct, ERROR_FILE_NOT_FOUND, false, StartStep::PrinterMessage},
+        {relaunched, kNoSuchQueue, false, StartStep::PrinterMessage},
     };
     for (const auto& row : rows)
     {
@@ -86,7 +62,33 @@ TEST(StartDecision, OnlyAFilteredTokenDeniedTheQueueRelaunchesAndOnlyOnce)
                                   std::to_string(row.openError) +
                                   (row.elevated ? " elevated" : " limited");
         EXPECT_STREQ(StepName(decision.step), StepName(row.step)) << label;
-        EXPECT_EQ(decision.parameters, row.parameters) << label;
+        if (row.step != StartStep::Relaunch)
+        {
+            EXPECT_EQ(decision.parameters, L"") << label;
+        }
+    }
+}
+
+TEST(StartDecision, ARelaunchGetsTheMarkerThenBothArgumentsQuoted)
+{
+    const struct
+    {
+        std::vector<std::wstring> arguments;
+        std::wstring parameters;
+    } rows[] = {
+        {{L"x", L"Office Laser"}, L" \"x\" \"Office Laser\""},
+        {{L"", L"\\\\server\\Front Desk"}, L" \"\" \"\\\\server\\Front Desk\""},
+        {{L"C:\\dir\\", L"Quote \"Q\" Printer"}, L" \"C:\\dir\\\\\" \"Quote \\\"Q\\\" Printer\""},
+        {{L"x", L"プリンタ①"}, L" \"x\" \"プリンタ①\""},
+        // A queue name that happens to be the marker is still the driver's second argument.
+        {{L"x", kMarker}, L" \"x\" " + kQuotedMarker},
+    };
+    for (const auto& row : rows)
+    {
+        const StartDecision decision = DecideStart(row.arguments, kDenied, false);
+        EXPECT_STREQ(StepName(decision.step), "Relaunch") << testing::PrintToString(row.arguments);
+        EXPECT_EQ(decision.parameters, kQuotedMarker + row.parameters)
+            << testing::PrintToString(row.arguments);
     }
 }
 
