@@ -117,9 +117,9 @@ bool SetToolPath(const std::string& unixPath)
     return true;
 }
 
-const std::string& ToolPath()
+std::string BesideTheTool(const std::string& file)
 {
-    return g_toolPath;
+    return g_toolPath.substr(0, g_toolPath.find_last_of('\\') + 1) + file;
 }
 
 std::vector<DWORD> ChildProcesses(DWORD parent)

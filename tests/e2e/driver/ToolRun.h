@@ -1,6 +1,7 @@
 // One run of the real SettingTool.exe, started with CreateProcessW as a printer driver's
-// property page would start it, and the instance it may start again through the consent prompt.
-// The destructor ends what is still going, so that a failed test leaves no window behind.
+// property page would start it (arguments are UTF-8 here), and the instance it may start again
+// through the consent prompt. The destructor ends what is still going, so that a failed test
+// leaves no window behind.
 #pragma once
 
 #include <windows.h>
@@ -49,7 +50,8 @@ struct MessageBoxSeen
 // The program under test and the queue the tests work on; set once by main.
 // SetToolPath fails (false) outside Wine or for a path Wine cannot name.
 bool SetToolPath(const std::string& unixPath);
-const std::string& ToolPath();
+// A file built beside the program: the stand-ins of tests/standin.
+std::string BesideTheTool(const std::string& file);
 extern const char kTestQueue[];
 
 // The running processes that process started.
