@@ -4,6 +4,7 @@
 // answers its "runas".
 #include "Controls.h"
 #include "Fixtures.h"
+#include "Prefix.h"
 #include "Session.h"
 #include "Wait.h"
 #include "Windows.h"
@@ -31,15 +32,31 @@ RunOptions Limited(RunAs runAs)
     return options;
 }
 
-using Elevation = ProgramTest;
+// A queue whose name survives only a wide relaunch: outside code page 932 and 1252, with a
+// surrogate pair, and with quotes that the relaunch's parameters must escape.
+const char kWideQueue[] = "Relaunch \"Q\" Принтер 🖨";
 
-TEST_F(Elevation, AfterConsentTheDialogRunsInTheRelaunchedProgramAndOkStores)
+// The consent run, in both languages (so also under code page 932).
+class LanguageElevation : public testing::Test
 {
-    StoreSettings(700, 180000);
+  protected:
+    static void SetUpTestSuite() { s_added = AddQueue(kWideQueue); }
+    static void TearDownTestSuite() { DeleteQueue(kWideQueue); }
+    void SetUp() override { ASSERT_TRUE(s_added) << "AddPrinterW failed for " << kWideQueue; }
+
+  private:
+    static inline bool s_added = false;
+};
+
+TEST_F(LanguageElevation, AfterConsentTheDialogRunsInTheRelaunchedProgramAndOkStores)
+{
+    const StoredValuesKeeper keeper(kWideQueue);
+    SetStoredValue(kWideQueue, kIntervalValue, 700);
+    SetStoredValue(kWideQueue, kTimeoutValue, 180000);
     ASSERT_TRUE(StartSpooler());
     // A first argument whose quoting matters: were it passed on wrongly, the queue name after it
     // would not arrive whole.
-    ToolRun run({"C:\\Vendor \"Driver\"\\", kTestQueue}, Limited(RunAs::Consent));
+    ToolRun run({"C:\\Vendor \"Driver\"\\", kWideQueue}, Limited(RunAs::Consent));
     const HWND dialog = run.Dialog();
     ASSERT_NE(dialog, nullptr) << "no dialog";
     const std::vector<DWORD> relaunches = run.Relaunches();
@@ -50,12 +67,12 @@ TEST_F(Elevation, AfterConsentTheDialogRunsInTheRelaunchedProgramAndOkStores)
         EXPECT_FALSE(IsWindowVisible(window)) << "the first program shows a window itself";
 
     const Controls c(dialog);
-    EXPECT_EQ(TextOf(c.queue), kTestQueue);
+    EXPECT_EQ(TextOf(c.queue), kWideQueue);
     SetText(c.timeout, "90");
     PostClick(c.ok);
     EXPECT_EQ(run.WaitForExit(kRestartTimeoutMs), 0) << "the relaunch's status is not passed on";
-    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 90000u);
-    EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
+    EXPECT_EQ(StoredValue(kWideQueue, kTimeoutValue), 90000u);
+    EXPECT_EQ(StoredValue(kWideQueue, kIntervalValue), 700u);
 }
 
 // Runs that end in "The choosen printer could not be accessed…", shown once, and exit status 3.
@@ -67,9 +84,9 @@ struct Refusal
     bool fromRelaunch; // shown by the one relaunched program, not by the first
 };
 
-using ElevationRefused = ProgramTableTest<Refusal>;
+using LanguageElevationRefused = ProgramTableTest<Refusal>;
 
-TEST_P(ElevationRefused, ShowsTheMessageOnceAndEndsWith3)
+TEST_P(LanguageElevationRefused, ShowsTheMessageOnceAndEndsWith3)
 {
     const Refusal& row = GetParam();
     ToolRun run({"x", row.queue}, Limited(row.runAs));
@@ -97,12 +114,14 @@ TEST_P(ElevationRefused, ShowsTheMessageOnceAndEndsWith3)
 // Wine's own "runas" starts the program limited again: the relaunch is denied too and reports
 // it, but never relaunches itself.
 INSTANTIATE_TEST_SUITE_P(
-    Runs, ElevationRefused,
+    Runs, LanguageElevationRefused,
     testing::Values(Refusal{"ConsentDeclined", kTestQueue, RunAs::Decline, false},
                     Refusal{"WinesOwnRunAsStillLimited", kTestQueue, RunAs::Wine, true},
                     Refusal{"NoPromptForAQueueThatDoesNotExist", kNoSuchQueue, RunAs::Consent,
                             false}),
     RowName());
+
+using Elevation = ProgramTest;
 
 TEST_F(Elevation, NoPromptWhenAlreadyElevated)
 {
