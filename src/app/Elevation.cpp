@@ -60,7 +60,6 @@ std::wstring OwnProgramPath()
 ShellRun ShellExecuteAndWait(const wchar_t* verb, const std::wstring& file,
                              const std::wstring& parameters)
 {
-    const ComApartment com;
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
@@ -68,8 +67,15 @@ ShellRun ShellExecuteAndWait(const wchar_t* verb, const std::wstring& file,
     info.lpFile = file.c_str();
     info.lpParameters = parameters.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&info))
-        return {GetLastError(), 0};
+    // COM only for the call: the wait below handles no messages, which an apartment would need.
+    DWORD error = ERROR_SUCCESS;
+    {
+        const ComApartment com;
+        if (!ShellExecuteExW(&info))
+            error = GetLastError();
+    }
+    if (error != ERROR_SUCCESS)
+        return {error, 0};
     if (info.hProcess == nullptr)
         return {ERROR_INVALID_HANDLE, 0};
     const UniqueKernelHandle process(info.hProcess);

@@ -23,7 +23,7 @@ struct ShellRun
 };
 
 // Starts file through the shell with verb and parameters (ShellExecuteExW, no owner window, no
-// error box of the shell's own), COM initialised apartment-threaded for the call as the shell
-// asks, and waits for the started process to end.
+// error box of the shell's own), with COM initialised apartment-threaded for that call as the
+// shell asks, then waits for the started process to end.
 ShellRun ShellExecuteAndWait(const wchar_t* verb, const std::wstring& file,
                              const std::wstring& parameters);
