@@ -1,8 +1,10 @@
-// Start-up: the command line, the two start messages, the exit statuses, and what is opened
-// and closed around the dialog.
+// Start-up: the command line, the two start messages, the exit statuses, what is opened and
+// closed around the dialog, and the one relaunch through the consent prompt.
 #include "DialogSession.h"
+#include "FakeElevation.h"
 
 #include "app/SettingToolApp.h"
+#include "app/StartDecision.h"
 
 #include <host_text.h>
 
@@ -25,6 +27,13 @@ class SettingToolAppTest : public DialogSession
         app.SetCommandLine(static_cast<int>(args.size()), argv.data());
         EXPECT_FALSE(app.InitInstance());
         return app.ExitInstance();
+    }
+
+    static void ExpectNotAccessibleMessage()
+    {
+        ExpectOnlyMessage(L"The choosen printer could not be accessed, please check that it "
+                          L"still exists as a queue and try again.",
+                          L"Error");
     }
 
     static void ExpectOnlyMessage(const std::wstring& text, const std::wstring& caption)
@@ -115,5 +124,105 @@ TEST_F(SettingToolAppTest, CancelEndsWithoutStoringOrTouchingTheSpooler)
     EXPECT_EQ(host::spooler::StoreCount(), 0);
     EXPECT_TRUE(host::CallLog().empty());
     EXPECT_TRUE(host::MessageBoxes().empty());
+}
+// A filtered administrator: the queue exists but refuses full access to this process.
+class RelaunchTest : public SettingToolAppTest
+{
+  protected:
+    static constexpr const wchar_t* kDenyingQueue = L"Front Desk";
+
+    void SetUp() override
+    {
+        SettingToolAppTest::SetUp();
+        host::spooler::AddQueue(kDenyingQueue, false);
+        host::elevation::SetElevated(false);
+        host::SetModalDriver([this](DialogUser&) { m_dialogShown = true; });
+    }
+    void TearDown() override
+    {
+        host::elevation::Reset();
+        SettingToolAppTest::TearDown();
+    }
+
+    bool m_dialogShown = false;
+};
+
+TEST_F(RelaunchTest, ADeniedQueueStartsTheProgramOnceThroughRunAsAndPassesItsStatusOn)
+{
+    for (const DWORD childStatus : {0u, 1u, 3u, 259u})
+    {
+        host::ResetMessages();
+        host::elevation::Reset();
+        host::elevation::SetElevated(false);
+        host::elevation::SetShellResult(ERROR_SUCCESS, childStatus);
+        host::SetModalDriver([this](DialogUser&) { m_dialogShown = true; });
+        EXPECT_EQ(Start({L"C:\\dir\\", kDenyingQueue}), static_cast<int>(childStatus));
+        ASSERT_EQ(host::elevation::ShellCalls().size(), 1u);
+        const host::elevation::ShellCall& call = host::elevation::ShellCalls()[0];
+        EXPECT_EQ(call.verb, L"runas");
+        EXPECT_EQ(call.file, host::elevation::ProgramPath());
+        EXPECT_EQ(call.parameters,
+                  L"\"" + std::wstring(kRelaunchMarker) + L"\" \"C:\\dir\\\\\" \"Front Desk\"");
+        EXPECT_TRUE(host::MessageBoxes().empty()) << "the first instance showed a message";
+        EXPECT_FALSE(m_dialogShown);
+        EXPECT_EQ(host::spooler::OpenHandles(), 0);
+    }
+}
+
+TEST_F(RelaunchTest, ADeclinedPromptOrAFailedStartShowsMessageOneAndEndsWith3)
+{
+    for (const DWORD error :
+         {DWORD{ERROR_CANCELLED}, DWORD{ERROR_FILE_NOT_FOUND}, DWORD{ERROR_ACCESS_DENIED}})
+    {
+        host::ResetMessages();
+        host::elevation::Reset();
+        host::elevation::SetElevated(false);
+        host::elevation::SetShellResult(error);
+        EXPECT_EQ(Start({L"x", kDenyingQueue}), CSettingToolApp::kExitNoPrinter) << error;
+        EXPECT_EQ(host::elevation::ShellCalls().size(), 1u) << error;
+        ExpectNotAccessibleMessage();
+    }
+}
+
+TEST_F(RelaunchTest, NoRelaunchWhenElevatedForAnotherErrorOrWhenAlreadyRelaunched)
+{
+    const struct
+    {
+        const char* name;
+        bool elevated;
+        std::vector<std::wstring> arguments;
+    } cases[] = {
+        {"elevated", true, {L"x", kDenyingQueue}},
+        {"no such queue", false, {L"x", L"No Such Queue"}},
+        {"empty name", false, {L"x", L""}},
+        {"relaunched", false, {kRelaunchMarker, L"x", kDenyingQueue}},
+    };
+    for (const auto& c : cases)
+    {
+        host::ResetMessages();
+        host::elevation::Reset();
+        host::elevation::SetElevated(c.elevated);
+        EXPECT_EQ(Start(c.arguments), CSettingToolApp::kExitNoPrinter) << c.name;
+        EXPECT_TRUE(host::elevation::ShellCalls().empty()) << c.name;
+        ExpectNotAccessibleMessage();
+    }
+}
+
+TEST_F(RelaunchTest, TheRelaunchedProgramRunsTheDialogForItsQueue)
+{
+    host::SetModalDriver([](DialogUser& user) {
+        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), kQueue);
+        user.Click(IDCANCEL);
+    });
+    EXPECT_EQ(Start({kRelaunchMarker, L"x", kQueue}), CSettingToolApp::kExitCancelled);
+    EXPECT_TRUE(host::elevation::ShellCalls().empty());
+    EXPECT_TRUE(host::MessageBoxes().empty());
+}
+
+TEST_F(RelaunchTest, AQueueThatOpensNeedsNoRelaunch)
+{
+    host::SetModalDriver([](DialogUser& user) { user.Click(IDCANCEL); });
+    EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitCancelled);
+    EXPECT_TRUE(host::elevation::ShellCalls().empty());
 }
 } // namespace
