@@ -1,34 +1,35 @@
-// advapi32 service-manager stand-ins: services with scripted state changes.
+// advapi32 service-manager stand-ins: services whose stops and starts show as pending for as many
+// status queries as a test says.
 #include "host_calls.h"
 #include "host_services.h"
 #include "host_text.h"
 
 #include <map>
-#include <memory>
 #include <set>
 
 namespace
 {
 struct Service
 {
-    DWORD state = SERVICE_STOPPED;
+    DWORD state;
     host::services::Behaviour behaviour;
-    int pendingQueries = 0;
-    DWORD processId = 0;
+    int pendingQueries;
+    DWORD processId;
 };
 
-struct Handle
+struct OpenHandle
 {
-    bool isManager;
     std::wstring machine;
-    std::wstring service;
+    std::wstring name; // empty for the service manager
 };
 
 struct Manager
 {
+    // Every machine holds the same services.
     std::map<std::wstring, Service> services;
     std::set<std::wstring> machines;
-    std::set<std::unique_ptr<Handle>> handles;
+    std::map<SC_HANDLE, OpenHandle> handles;
+    uintptr_t lastHandle = 0;
     bool denyManager = false;
     bool denyServices = false;
     DWORD nextProcessId = 100;
@@ -40,51 +41,61 @@ Manager& TheManager()
     return manager;
 }
 
-Handle* Find(SC_HANDLE handle)
+BOOL Failed(DWORD error)
 {
-    for (const auto& open : TheManager().handles)
-        if (reinterpret_cast<SC_HANDLE>(open.get()) == handle)
-            return open.get();
+    SetLastError(error);
+    return FALSE;
+}
+
+SC_HANDLE Refused(DWORD error)
+{
+    Failed(error);
     return nullptr;
 }
 
-Service* ServiceOf(SC_HANDLE handle)
+SC_HANDLE NewHandle(OpenHandle open)
 {
-    Handle* open = Find(handle);
-    if (open == nullptr || open->isManager)
+    Manager& manager = TheManager();
+    const auto handle = reinterpret_cast<SC_HANDLE>(++manager.lastHandle);
+    manager.handles[handle] = std::move(open);
+    return handle;
+}
+
+// The service an open service handle is for, with the call logged as "<call> <name>[@machine]
+// [detail]"; null, with the error set, for any other handle.
+Service* Called(const char* call, SC_HANDLE handle, const std::string& detail = "")
+{
+    Manager& manager = TheManager();
+    const auto open = manager.handles.find(handle);
+    if (open == manager.handles.end() || open->second.name.empty())
+    {
+        SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
-    return &TheManager().services.at(open->service);
-}
-
-SC_HANDLE NewHandle(Handle handle)
-{
-    auto open = std::make_unique<Handle>(std::move(handle));
-    auto* result = reinterpret_cast<SC_HANDLE>(open.get());
-    TheManager().handles.insert(std::move(open));
-    return result;
-}
-
-void Log(const std::string& call, SC_HANDLE handle, const std::string& detail = "")
-{
-    const Handle* open = Find(handle);
-    std::string line = call + " " + (open != nullptr ? host::text::ToAnsi(open->service) : "?");
-    if (open != nullptr && !open->machine.empty())
-        line += "@" + host::text::ToAnsi(open->machine);
+    }
+    std::string line = call + (" " + host::text::ToAnsi(open->second.name));
+    if (!open->second.machine.empty())
+        line += "@" + host::text::ToAnsi(open->second.machine);
     host::CallLog().push_back(detail.empty() ? line : line + " " + detail);
+    return &manager.services.at(open->second.name);
 }
 
-// Moves a pending service on as a query sees it: each query uses up one pending report, and the
-// one after the last sees the target state. A count of -1 never gets there.
+// Puts the service in a state. A stop or start then shows as pending for the count of queries
+// the behaviour sets, and the query after them sees it done; a count of -1 never gets there.
+void Begin(Service& service, DWORD state)
+{
+    service.state = state;
+    service.pendingQueries = state == SERVICE_STOP_PENDING
+                                 ? service.behaviour.pendingQueriesAfterStop
+                                 : service.behaviour.pendingQueriesAfterStart;
+}
+
 void Advance(Service& service)
 {
     const bool stopping = service.state == SERVICE_STOP_PENDING;
     if ((!stopping && service.state != SERVICE_START_PENDING) || service.pendingQueries < 0)
         return;
-    if (service.pendingQueries > 0)
-    {
-        --service.pendingQueries;
+    if (service.pendingQueries-- > 0)
         return;
-    }
     service.state = stopping ? SERVICE_STOPPED : SERVICE_RUNNING;
     if (!stopping)
         service.processId = TheManager().nextProcessId++;
@@ -98,14 +109,10 @@ void host::services::Reset()
 
 void host::services::AddService(const std::wstring& name, DWORD state, Behaviour behaviour)
 {
-    Service service;
-    service.state = state;
-    service.behaviour = behaviour;
-    service.pendingQueries = state == SERVICE_STOP_PENDING ? behaviour.pendingQueriesAfterStop
-                                                           : behaviour.pendingQueriesAfterStart;
-    if (state == SERVICE_RUNNING)
-        service.processId = TheManager().nextProcessId++;
-    TheManager().services[name] = service;
+    Manager& manager = TheManager();
+    Service& service = manager.services[name];
+    service = {state, behaviour, 0, state == SERVICE_RUNNING ? manager.nextProcessId++ : 0};
+    Begin(service, state);
 }
 
 DWORD host::services::State(const std::wstring& name)
@@ -140,69 +147,40 @@ int host::services::OpenHandles()
 
 SC_HANDLE WINAPI OpenSCManagerW(LPCWSTR machineName, LPCWSTR, DWORD)
 {
-    Manager& manager = TheManager();
+    const Manager& manager = TheManager();
     const std::wstring machine = machineName != nullptr ? machineName : L"";
     if (manager.denyManager)
-    {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return nullptr;
-    }
+        return Refused(ERROR_ACCESS_DENIED);
     if (!machine.empty() && manager.machines.count(machine) == 0)
-    {
-        SetLastError(1722); // RPC_S_SERVER_UNAVAILABLE
-        return nullptr;
-    }
-    return NewHandle({true, machine, L""});
+        return Refused(1722); // RPC_S_SERVER_UNAVAILABLE
+    return NewHandle({machine, L""});
 }
 
 SC_HANDLE WINAPI OpenServiceW(SC_HANDLE managerHandle, LPCWSTR serviceName, DWORD)
 {
-    Handle* manager = Find(managerHandle);
-    if (manager == nullptr || !manager->isManager || serviceName == nullptr)
-    {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
-    if (TheManager().services.count(serviceName) == 0)
-    {
-        SetLastError(ERROR_SERVICE_DOES_NOT_EXIST);
-        return nullptr;
-    }
-    if (TheManager().denyServices)
-    {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return nullptr;
-    }
-    return NewHandle({false, manager->machine, serviceName});
+    const Manager& manager = TheManager();
+    const auto open = manager.handles.find(managerHandle);
+    if (open == manager.handles.end() || !open->second.name.empty())
+        return Refused(ERROR_INVALID_HANDLE);
+    if (manager.services.count(serviceName) == 0)
+        return Refused(ERROR_SERVICE_DOES_NOT_EXIST);
+    if (manager.denyServices)
+        return Refused(ERROR_ACCESS_DENIED);
+    return NewHandle({open->second.machine, serviceName});
 }
 
 BOOL WINAPI CloseServiceHandle(SC_HANDLE handle)
 {
-    auto& handles = TheManager().handles;
-    for (auto open = handles.begin(); open != handles.end(); ++open)
-        if (reinterpret_cast<SC_HANDLE>(open->get()) == handle)
-        {
-            handles.erase(open);
-            return TRUE;
-        }
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
+    return TheManager().handles.erase(handle) == 1 ? TRUE : Failed(ERROR_INVALID_HANDLE);
 }
 
 BOOL WINAPI QueryServiceStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
 {
-    Service* service = ServiceOf(handle);
-    if (service == nullptr || status == nullptr)
-    {
-        SetLastError(ERROR_INVALID_HANDLE);
+    Service* service = Called("QueryServiceStatus", handle);
+    if (service == nullptr)
         return FALSE;
-    }
-    Log("QueryServiceStatus", handle);
     if (service->behaviour.queryFails)
-    {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
+        return Failed(ERROR_ACCESS_DENIED);
     Advance(*service);
     *status = SERVICE_STATUS{SERVICE_WIN32_OWN_PROCESS, service->state, 0, 0, 0, 0, 0};
     return TRUE;
@@ -210,49 +188,27 @@ BOOL WINAPI QueryServiceStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
 
 BOOL WINAPI ControlService(SC_HANDLE handle, DWORD control, LPSERVICE_STATUS status)
 {
-    Service* service = ServiceOf(handle);
-    if (service == nullptr || status == nullptr)
-    {
-        SetLastError(ERROR_INVALID_HANDLE);
+    Service* service = Called("ControlService", handle, std::to_string(control));
+    if (service == nullptr)
         return FALSE;
-    }
-    Log("ControlService", handle, std::to_string(control));
-    if (service->behaviour.controlFails || control != SERVICE_CONTROL_STOP)
-    {
-        SetLastError(ERROR_SERVICE_CANNOT_ACCEPT_CTRL);
-        return FALSE;
-    }
+    if (service->behaviour.controlFails)
+        return Failed(ERROR_SERVICE_CANNOT_ACCEPT_CTRL);
     if (service->state != SERVICE_RUNNING)
-    {
-        SetLastError(ERROR_SERVICE_NOT_ACTIVE);
-        return FALSE;
-    }
-    service->state = SERVICE_STOP_PENDING;
-    service->pendingQueries = service->behaviour.pendingQueriesAfterStop;
+        return Failed(ERROR_SERVICE_NOT_ACTIVE);
+    Begin(*service, SERVICE_STOP_PENDING);
     *status = SERVICE_STATUS{SERVICE_WIN32_OWN_PROCESS, service->state, 0, 0, 0, 0, 0};
     return TRUE;
 }
 
 BOOL WINAPI StartServiceW(SC_HANDLE handle, DWORD, LPCWSTR*)
 {
-    Service* service = ServiceOf(handle);
+    Service* service = Called("StartService", handle);
     if (service == nullptr)
-    {
-        SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
-    }
-    Log("StartService", handle);
     if (service->behaviour.startFails)
-    {
-        SetLastError(ERROR_SERVICE_REQUEST_TIMEOUT);
-        return FALSE;
-    }
+        return Failed(ERROR_SERVICE_REQUEST_TIMEOUT);
     if (service->state != SERVICE_STOPPED)
-    {
-        SetLastError(ERROR_SERVICE_ALREADY_RUNNING);
-        return FALSE;
-    }
-    service->state = SERVICE_START_PENDING;
-    service->pendingQueries = service->behaviour.pendingQueriesAfterStart;
+        return Failed(ERROR_SERVICE_ALREADY_RUNNING);
+    Begin(*service, SERVICE_START_PENDING);
     return TRUE;
 }

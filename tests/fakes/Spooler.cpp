@@ -6,22 +6,15 @@
 #include <winspool.h>
 
 #include <algorithm>
-#include <cstring>
 #include <map>
-#include <memory>
-#include <set>
 #include <stdexcept>
-#include <type_traits>
 #include <utility>
 
 namespace
 {
-using host::text::ToAnsi;
-
 struct Queue
 {
     bool fullAccess = true;
-    bool connection = false;
     std::map<std::pair<std::wstring, std::wstring>, host::spooler::Value> data;
     std::map<std::wstring, DWORD> failingStores;
     std::map<std::wstring, DWORD> failingReads;
@@ -29,165 +22,102 @@ struct Queue
 
 struct OpenPrinter
 {
-    std::wstring queue;
+    Queue* queue;
     DWORD access;
 };
 
-struct Store
+struct Spooler
 {
     std::map<std::wstring, Queue> queues;
-    std::set<std::unique_ptr<OpenPrinter>> handles;
-    bool throwOnNextRead = false;
-    int storeCount = 0;
+    std::map<HANDLE, OpenPrinter> handles;
+    uintptr_t lastHandle = 0;
     std::vector<DWORD> desiredAccesses;
     DWORD enumerationError = ERROR_SUCCESS;
     std::optional<std::wstring> queueAfterEnumeration;
+    bool throwOnNextRead = false;
 };
 
-Store& TheStore()
+Spooler& TheSpooler()
 {
-    static Store store;
-    return store;
+    static Spooler spooler;
+    return spooler;
 }
 
-OpenPrinter* Find(HANDLE handle)
+const OpenPrinter* Find(HANDLE handle)
 {
-    for (const auto& open : TheStore().handles)
-        if (open.get() == handle)
-            return open.get();
-    return nullptr;
+    const auto open = TheSpooler().handles.find(handle);
+    return open != TheSpooler().handles.end() ? &open->second : nullptr;
 }
 
-Queue* QueueOf(const OpenPrinter* open)
+BOOL Failed(DWORD error)
 {
-    if (open == nullptr)
-        return nullptr;
-    auto queue = TheStore().queues.find(open->queue);
-    return queue == TheStore().queues.end() ? nullptr : &queue->second;
+    SetLastError(error);
+    return FALSE;
 }
 
-Queue* QueueOf(HANDLE handle)
+DWORD FailureOf(const std::map<std::wstring, DWORD>& failing, LPCWSTR valueName)
 {
-    return QueueOf(Find(handle));
+    const auto error = failing.find(valueName);
+    return error != failing.end() ? error->second : ERROR_SUCCESS;
 }
 
-bool Enumerated(const Queue& queue, DWORD flags)
+// The queue behind a handle opened with the right to change its printer data; null with error
+// set when there is none.
+Queue* QueueToChange(HANDLE printer, DWORD& error)
 {
-    return (flags & (queue.connection ? PRINTER_ENUM_CONNECTIONS : PRINTER_ENUM_LOCAL)) != 0;
+    const OpenPrinter* open = Find(printer);
+    error = open == nullptr                                   ? ERROR_INVALID_HANDLE
+            : (open->access & PRINTER_ACCESS_ADMINISTER) == 0 ? ERROR_ACCESS_DENIED
+                                                              : ERROR_SUCCESS;
+    return error == ERROR_SUCCESS ? open->queue : nullptr;
 }
 
-std::basic_string<CHAR> NameIn(const std::wstring& name, CHAR)
+// A connection to a print server's queue is named "\\server\name".
+bool IsConnection(const std::wstring& name)
 {
-    return ToAnsi(name);
-}
-
-std::basic_string<WCHAR> NameIn(const std::wstring& name, WCHAR)
-{
-    return name;
-}
-
-// Level 4 records, then their names, in the caller's buffer, in the record's character type.
-template <typename Record>
-BOOL FillEnumeration(DWORD flags, LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned)
-{
-    using Char = std::remove_pointer_t<decltype(Record::pPrinterName)>;
-    std::vector<std::pair<std::basic_string<Char>, const Queue*>> listed;
-    size_t total = 0;
-    for (const auto& [name, queue] : TheStore().queues)
-        if (Enumerated(queue, flags))
-        {
-            listed.emplace_back(NameIn(name, Char()), &queue);
-            total += sizeof(Record) + (listed.back().first.size() + 1) * sizeof(Char);
-        }
-    *needed = static_cast<DWORD>(total);
-    *returned = 0;
-    if (total > size || (buffer == nullptr && total > 0))
-    {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return FALSE;
-    }
-    auto* record = reinterpret_cast<Record*>(buffer);
-    auto* text = reinterpret_cast<Char*>(record + listed.size());
-    for (const auto& [name, queue] : listed)
-    {
-        std::copy(name.c_str(), name.c_str() + name.size() + 1, text);
-        *record++ = {
-            text, nullptr,
-            DWORD(queue->connection ? PRINTER_ATTRIBUTE_NETWORK : PRINTER_ATTRIBUTE_LOCAL)};
-        text += name.size() + 1;
-    }
-    *returned = static_cast<DWORD>(listed.size());
-    return TRUE;
-}
-
-template <typename Record>
-BOOL EnumPrinters(DWORD flags, const void* name, DWORD level, LPBYTE buffer, DWORD size,
-                  LPDWORD needed, LPDWORD returned)
-{
-    Store& store = TheStore();
-    BOOL result = FALSE;
-    if (needed == nullptr || returned == nullptr || name != nullptr)
-        SetLastError(ERROR_INVALID_PARAMETER);
-    else if (level != 4)
-        SetLastError(ERROR_INVALID_LEVEL);
-    else if (store.enumerationError != ERROR_SUCCESS)
-        SetLastError(store.enumerationError);
-    else
-        result = FillEnumeration<Record>(flags, buffer, size, needed, returned);
-    if (auto added = std::exchange(store.queueAfterEnumeration, std::nullopt))
-        store.queues[*added];
-    return result;
+    return name.rfind(L"\\\\", 0) == 0;
 }
 } // namespace
 
 void host::spooler::Reset()
 {
-    TheStore() = Store();
+    TheSpooler() = Spooler();
 }
 
 void host::spooler::AddQueue(const std::wstring& name, bool fullAccess)
 {
-    TheStore().queues[name].fullAccess = fullAccess;
-}
-
-void host::spooler::AddConnection(const std::wstring& name, bool fullAccess)
-{
-    Queue& queue = TheStore().queues[name];
-    queue.fullAccess = fullAccess;
-    queue.connection = true;
+    TheSpooler().queues[name].fullAccess = fullAccess;
 }
 
 void host::spooler::FailEnumeration(DWORD error)
 {
-    TheStore().enumerationError = error;
+    TheSpooler().enumerationError = error;
 }
 
 void host::spooler::AddQueueAfterNextEnumeration(const std::wstring& name)
 {
-    TheStore().queueAfterEnumeration = name;
+    TheSpooler().queueAfterEnumeration = name;
 }
 
 void host::spooler::SetValue(const std::wstring& queue, const std::wstring& key,
                              const std::wstring& name, Value value)
 {
-    TheStore().queues.at(queue).data[{key, name}] = std::move(value);
-}
-
-void host::spooler::SetDword(const std::wstring& queue, const std::wstring& name, DWORD value)
-{
-    SetValue(queue, L"\\", name,
-             {REG_DWORD, {BYTE(value), BYTE(value >> 8), BYTE(value >> 16), BYTE(value >> 24)}});
+    TheSpooler().queues.at(queue).data[{key, name}] = std::move(value);
 }
 
 std::optional<host::spooler::Value> host::spooler::GetValue(const std::wstring& queue,
                                                             const std::wstring& key,
                                                             const std::wstring& name)
 {
-    const Queue& q = TheStore().queues.at(queue);
-    auto value = q.data.find({key, name});
-    if (value == q.data.end())
-        return std::nullopt;
-    return value->second;
+    const auto& data = TheSpooler().queues.at(queue).data;
+    const auto value = data.find({key, name});
+    return value != data.end() ? std::optional<Value>(value->second) : std::nullopt;
+}
+
+void host::spooler::SetDword(const std::wstring& queue, const std::wstring& name, DWORD value)
+{
+    SetValue(queue, L"\\", name,
+             {REG_DWORD, {BYTE(value), BYTE(value >> 8), BYTE(value >> 16), BYTE(value >> 24)}});
 }
 
 std::optional<DWORD> host::spooler::GetDword(const std::wstring& queue, const std::wstring& name)
@@ -201,102 +131,96 @@ std::optional<DWORD> host::spooler::GetDword(const std::wstring& queue, const st
 
 void host::spooler::FailStores(const std::wstring& queue, const std::wstring& name, DWORD error)
 {
-    TheStore().queues.at(queue).failingStores[name] = error;
+    TheSpooler().queues.at(queue).failingStores[name] = error;
 }
 
 void host::spooler::FailReads(const std::wstring& queue, const std::wstring& name, DWORD error)
 {
-    TheStore().queues.at(queue).failingReads[name] = error;
+    TheSpooler().queues.at(queue).failingReads[name] = error;
 }
 
 void host::spooler::ThrowOnNextRead()
 {
-    TheStore().throwOnNextRead = true;
+    TheSpooler().throwOnNextRead = true;
 }
 
 int host::spooler::OpenHandles()
 {
-    return static_cast<int>(TheStore().handles.size());
+    return static_cast<int>(TheSpooler().handles.size());
 }
 
-int host::spooler::StoreCount()
+const std::vector<DWORD>& host::spooler::DesiredAccesses()
 {
-    return TheStore().storeCount;
+    return TheSpooler().desiredAccesses;
 }
 
-DWORD host::spooler::LastDesiredAccess()
-{
-    const auto& accesses = TheStore().desiredAccesses;
-    return accesses.empty() ? 0 : accesses.back();
-}
-
-std::vector<DWORD> host::spooler::DesiredAccesses()
-{
-    return TheStore().desiredAccesses;
-}
-
-BOOL WINAPI EnumPrintersA(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
+BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR, DWORD level, LPBYTE buffer, DWORD size,
                           LPDWORD needed, LPDWORD returned)
 {
-    return EnumPrinters<PRINTER_INFO_4A>(flags, name, level, buffer, size, needed, returned);
-}
-
-BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, DWORD size,
-                          LPDWORD needed, LPDWORD returned)
-{
-    return EnumPrinters<PRINTER_INFO_4W>(flags, name, level, buffer, size, needed, returned);
+    Spooler& spooler = TheSpooler();
+    std::vector<const std::wstring*> listed;
+    size_t total = 0;
+    for (const auto& [name, queue] : spooler.queues)
+        if ((flags & (IsConnection(name) ? PRINTER_ENUM_CONNECTIONS : PRINTER_ENUM_LOCAL)) != 0)
+        {
+            listed.push_back(&name);
+            total += sizeof(PRINTER_INFO_4W) + (name.size() + 1) * sizeof(WCHAR);
+        }
+    *needed = static_cast<DWORD>(total);
+    *returned = 0;
+    DWORD error = level != 4 ? ERROR_INVALID_LEVEL : spooler.enumerationError;
+    if (error == ERROR_SUCCESS && total > size)
+        error = ERROR_INSUFFICIENT_BUFFER;
+    if (error == ERROR_SUCCESS)
+    {
+        // The records first, then their names.
+        auto* record = reinterpret_cast<PRINTER_INFO_4W*>(buffer);
+        auto* text = reinterpret_cast<WCHAR*>(record + listed.size());
+        for (const std::wstring* name : listed)
+        {
+            *record++ = {text, nullptr, 0};
+            text = std::copy(name->c_str(), name->c_str() + name->size() + 1, text);
+        }
+        *returned = static_cast<DWORD>(listed.size());
+    }
+    if (auto added = std::exchange(spooler.queueAfterEnumeration, std::nullopt))
+        spooler.queues[*added];
+    return error == ERROR_SUCCESS ? TRUE : Failed(error);
 }
 
 BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSW defaults)
 {
-    Store& store = TheStore();
+    Spooler& spooler = TheSpooler();
     const DWORD access = defaults != nullptr ? defaults->DesiredAccess : PRINTER_ACCESS_USE;
-    store.desiredAccesses.push_back(access);
-    auto queue = printerName != nullptr ? store.queues.find(printerName) : store.queues.end();
-    if (queue == store.queues.end())
-    {
-        SetLastError(ERROR_INVALID_PRINTER_NAME);
-        return FALSE;
-    }
+    spooler.desiredAccesses.push_back(access);
+    const auto queue =
+        printerName != nullptr ? spooler.queues.find(printerName) : spooler.queues.end();
+    if (queue == spooler.queues.end())
+        return Failed(ERROR_INVALID_PRINTER_NAME);
     if (!queue->second.fullAccess && (access & PRINTER_ACCESS_ADMINISTER) != 0)
-    {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
-    auto open = std::make_unique<OpenPrinter>(OpenPrinter{printerName, access});
-    *printer = open.get();
-    store.handles.insert(std::move(open));
+        return Failed(ERROR_ACCESS_DENIED);
+    *printer = reinterpret_cast<HANDLE>(++spooler.lastHandle);
+    spooler.handles[*printer] = {&queue->second, access};
     return TRUE;
 }
 
 BOOL WINAPI ClosePrinter(HANDLE printer)
 {
-    auto& handles = TheStore().handles;
-    for (auto open = handles.begin(); open != handles.end(); ++open)
-        if (open->get() == printer)
-        {
-            handles.erase(open);
-            return TRUE;
-        }
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
+    return TheSpooler().handles.erase(printer) == 1 ? TRUE : Failed(ERROR_INVALID_HANDLE);
 }
 
 DWORD WINAPI GetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, LPDWORD type,
                                LPBYTE data, DWORD size, LPDWORD needed)
 {
-    if (std::exchange(TheStore().throwOnNextRead, false))
+    if (std::exchange(TheSpooler().throwOnNextRead, false))
         throw std::runtime_error("printer data read failed");
-    Queue* queue = QueueOf(printer);
-    if (queue == nullptr)
+    const OpenPrinter* open = Find(printer);
+    if (open == nullptr)
         return ERROR_INVALID_HANDLE;
-    if (keyName == nullptr || valueName == nullptr || needed == nullptr)
-        return ERROR_INVALID_PARAMETER;
-    auto failing = queue->failingReads.find(valueName);
-    if (failing != queue->failingReads.end())
-        return failing->second;
-    auto value = queue->data.find({keyName, valueName});
-    if (value == queue->data.end())
+    if (const DWORD error = FailureOf(open->queue->failingReads, valueName))
+        return error;
+    const auto value = open->queue->data.find({keyName, valueName});
+    if (value == open->queue->data.end())
         return ERROR_FILE_NOT_FOUND;
     const auto& bytes = value->second.data;
     *needed = static_cast<DWORD>(bytes.size());
@@ -304,41 +228,29 @@ DWORD WINAPI GetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueNam
         *type = value->second.type;
     if (bytes.size() > size)
         return ERROR_MORE_DATA;
-    if (!bytes.empty())
-        std::memcpy(data, bytes.data(), bytes.size());
+    std::copy(bytes.begin(), bytes.end(), data);
     return ERROR_SUCCESS;
 }
 
 DWORD WINAPI SetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, DWORD type,
                                LPBYTE data, DWORD size)
 {
-    const OpenPrinter* open = Find(printer);
-    Queue* queue = QueueOf(open);
+    DWORD error = ERROR_SUCCESS;
+    Queue* queue = QueueToChange(printer, error);
     if (queue == nullptr)
-        return ERROR_INVALID_HANDLE;
-    if (keyName == nullptr || valueName == nullptr || (data == nullptr && size > 0))
-        return ERROR_INVALID_PARAMETER;
-    if ((open->access & PRINTER_ACCESS_ADMINISTER) == 0)
-        return ERROR_ACCESS_DENIED;
-    host::CallLog().push_back("SetPrinterDataEx " + ToAnsi(valueName));
-    auto failing = queue->failingStores.find(valueName);
-    if (failing != queue->failingStores.end())
-        return failing->second;
-    ++TheStore().storeCount;
-    queue->data[{keyName, valueName}] = {type, std::vector<BYTE>(data, data + size)};
-    return ERROR_SUCCESS;
+        return error;
+    host::CallLog().push_back("SetPrinterDataEx " + host::text::ToAnsi(valueName));
+    if ((error = FailureOf(queue->failingStores, valueName)) == ERROR_SUCCESS)
+        queue->data[{keyName, valueName}] = {type, std::vector<BYTE>(data, data + size)};
+    return error;
 }
 
 DWORD WINAPI DeletePrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName)
 {
-    const OpenPrinter* open = Find(printer);
-    Queue* queue = QueueOf(open);
+    DWORD error = ERROR_SUCCESS;
+    Queue* queue = QueueToChange(printer, error);
     if (queue == nullptr)
-        return ERROR_INVALID_HANDLE;
-    if (keyName == nullptr || valueName == nullptr)
-        return ERROR_INVALID_PARAMETER;
-    if ((open->access & PRINTER_ACCESS_ADMINISTER) == 0)
-        return ERROR_ACCESS_DENIED;
-    host::CallLog().push_back("DeletePrinterDataEx " + ToAnsi(valueName));
+        return error;
+    host::CallLog().push_back("DeletePrinterDataEx " + host::text::ToAnsi(valueName));
     return queue->data.erase({keyName, valueName}) != 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }

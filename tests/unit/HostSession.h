@@ -50,4 +50,12 @@ class HostSession : public ::testing::Test
         const auto& log = host::CallLog();
         return static_cast<int>(std::count(log.begin(), log.end(), call));
     }
+    // The printer-data stores asked for, whether they were made or refused.
+    static int Stores()
+    {
+        const auto& log = host::CallLog();
+        return static_cast<int>(std::count_if(log.begin(), log.end(), [](const std::string& call) {
+            return call.rfind("SetPrinterDataEx ", 0) == 0;
+        }));
+    }
 };

@@ -40,7 +40,8 @@ TEST_F(PrinterInfoTest, OpensWithFullAccessAndKeepsTheWideNameAsGiven)
         {
             CPrinterInfo printer(name.c_str());
             EXPECT_EQ(printer.GetPrinterName(), name);
-            EXPECT_EQ(host::spooler::LastDesiredAccess(), static_cast<DWORD>(PRINTER_ALL_ACCESS));
+            EXPECT_EQ(host::spooler::DesiredAccesses().back(),
+                      static_cast<DWORD>(PRINTER_ALL_ACCESS));
             EXPECT_EQ(host::spooler::OpenHandles(), 1);
         }
         EXPECT_EQ(host::spooler::OpenHandles(), 0);
@@ -230,7 +231,7 @@ TEST_F(PrinterInfoTest, APairIsNotStartedWhenTheFirstValueCouldNotBePutBack)
     host::spooler::FailReads(kQueue, kInterval, ERROR_BAD_PATHNAME);
     CPrinterInfo printer(kQueue);
     EXPECT_EQ(printer.SetSettings(2500, 30000), static_cast<DWORD>(ERROR_BAD_PATHNAME));
-    EXPECT_EQ(host::spooler::StoreCount(), 0);
+    EXPECT_EQ(Stores(), 0);
 }
 
 TEST_F(PrinterInfoTest, OneValueGivenIsStoredAloneAndTheOtherIsNotTouched)

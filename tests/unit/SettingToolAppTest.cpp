@@ -59,7 +59,7 @@ TEST_F(SettingToolAppTest, AnythingButTwoArgumentsAsksToStartFromTheDriver)
         EXPECT_EQ(Start(args), CSettingToolApp::kExitWrongStart) << args.size();
         ExpectOnlyMessage(L"Please start from the printer driver.", L"Error");
         EXPECT_FALSE(dialogShown);
-        EXPECT_EQ(host::spooler::LastDesiredAccess(), 0u) << "the queue was opened";
+        EXPECT_TRUE(host::spooler::DesiredAccesses().empty()) << "the queue was opened";
     }
 }
 
@@ -85,9 +85,7 @@ TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
         bool dialogShown = false;
         host::SetModalDriver([&](DialogUser&) { dialogShown = true; });
         EXPECT_EQ(Start({L"x", queue}), CSettingToolApp::kExitNoPrinter) << queue;
-        ExpectOnlyMessage(L"The choosen printer could not be accessed, please check that it "
-                          L"still exists as a queue and try again.",
-                          L"Error");
+        ExpectNotAccessibleMessage();
         EXPECT_FALSE(dialogShown) << queue;
     }
 }
@@ -96,9 +94,7 @@ TEST_F(SettingToolAppTest, AFailureInsideTheDialogClosesEverythingAndIsReported)
 {
     host::spooler::ThrowOnNextRead(); // the first read happens in the dialog's start
     EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitNoPrinter);
-    ExpectOnlyMessage(L"The choosen printer could not be accessed, please check that it still "
-                      L"exists as a queue and try again.",
-                      L"Error");
+    ExpectNotAccessibleMessage();
     EXPECT_EQ(host::spooler::OpenHandles(), 0);
 }
 
@@ -117,14 +113,6 @@ TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentWithTheQueueOpen)
     EXPECT_EQ(host::spooler::OpenHandles(), 0);
 }
 
-TEST_F(SettingToolAppTest, CancelEndsWithoutStoringOrTouchingTheSpooler)
-{
-    host::SetModalDriver([](DialogUser& user) { user.Click(IDCANCEL); });
-    EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitCancelled);
-    EXPECT_EQ(host::spooler::StoreCount(), 0);
-    EXPECT_TRUE(host::CallLog().empty());
-    EXPECT_TRUE(host::MessageBoxes().empty());
-}
 // A filtered administrator: the queue exists but refuses full access to this process.
 class RelaunchTest : public SettingToolAppTest
 {
@@ -135,6 +123,7 @@ class RelaunchTest : public SettingToolAppTest
     {
         SettingToolAppTest::SetUp();
         host::spooler::AddQueue(kDenyingQueue, false);
+        host::elevation::Reset();
         host::elevation::SetElevated(false);
         host::SetModalDriver([this](DialogUser&) { m_dialogShown = true; });
     }
@@ -151,11 +140,8 @@ TEST_F(RelaunchTest, ADeniedQueueStartsTheProgramOnceThroughRunAsAndPassesItsSta
 {
     for (const DWORD childStatus : {0u, 1u, 3u, 259u})
     {
-        host::ResetMessages();
-        host::elevation::Reset();
-        host::elevation::SetElevated(false);
+        SetUp();
         host::elevation::SetShellResult(ERROR_SUCCESS, childStatus);
-        host::SetModalDriver([this](DialogUser&) { m_dialogShown = true; });
         EXPECT_EQ(Start({L"C:\\dir\\", kDenyingQueue}), static_cast<int>(childStatus));
         ASSERT_EQ(host::elevation::ShellCalls().size(), 1u);
         const host::elevation::ShellCall& call = host::elevation::ShellCalls()[0];
@@ -174,9 +160,7 @@ TEST_F(RelaunchTest, ADeclinedPromptOrAFailedStartShowsMessageOneAndEndsWith3)
     for (const DWORD error :
          {DWORD{ERROR_CANCELLED}, DWORD{ERROR_FILE_NOT_FOUND}, DWORD{ERROR_ACCESS_DENIED}})
     {
-        host::ResetMessages();
-        host::elevation::Reset();
-        host::elevation::SetElevated(false);
+        SetUp();
         host::elevation::SetShellResult(error);
         EXPECT_EQ(Start({L"x", kDenyingQueue}), CSettingToolApp::kExitNoPrinter) << error;
         EXPECT_EQ(host::elevation::ShellCalls().size(), 1u) << error;
@@ -199,8 +183,7 @@ TEST_F(RelaunchTest, NoRelaunchWhenElevatedForAnotherErrorOrWhenAlreadyRelaunche
     };
     for (const auto& c : cases)
     {
-        host::ResetMessages();
-        host::elevation::Reset();
+        SetUp();
         host::elevation::SetElevated(c.elevated);
         EXPECT_EQ(Start(c.arguments), CSettingToolApp::kExitNoPrinter) << c.name;
         EXPECT_TRUE(host::elevation::ShellCalls().empty()) << c.name;
@@ -219,10 +202,12 @@ TEST_F(RelaunchTest, TheRelaunchedProgramRunsTheDialogForItsQueue)
     EXPECT_TRUE(host::MessageBoxes().empty());
 }
 
-TEST_F(RelaunchTest, AQueueThatOpensNeedsNoRelaunch)
+TEST_F(RelaunchTest, AQueueThatOpensNeedsNoRelaunchAndCancelThenTouchesNothing)
 {
     host::SetModalDriver([](DialogUser& user) { user.Click(IDCANCEL); });
     EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitCancelled);
     EXPECT_TRUE(host::elevation::ShellCalls().empty());
+    EXPECT_TRUE(host::CallLog().empty()) << "stored or restarted";
+    EXPECT_TRUE(host::MessageBoxes().empty());
 }
 } // namespace

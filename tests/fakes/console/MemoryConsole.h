@@ -10,10 +10,9 @@ class MemoryConsole : public ConsoleOutput
   public:
     void Write(ConsoleStream stream, const std::wstring& text) override;
 
-    // Everything written to each stream so far, exactly as written.
+    // Everything written to standard output so far, exactly as written.
     const std::wstring& Output() const { return m_output; }
-    const std::wstring& Errors() const { return m_errors; }
-    // The same in UTF-8, to compare with the tests' texts.
+    // Each stream's text in UTF-8, to compare with the tests' texts.
     std::string OutputText() const;
     std::string ErrorText() const;
     void Clear();

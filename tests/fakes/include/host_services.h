@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace host::services
 {
@@ -20,6 +19,7 @@ struct Behaviour
 };
 
 void Reset();
+// Adds the service, or replaces it with these (also under handles open on it).
 void AddService(const std::wstring& name, DWORD state, Behaviour behaviour = {});
 DWORD State(const std::wstring& name);
 // A new process id after each start, as the spooler gets.

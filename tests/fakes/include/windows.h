@@ -11,23 +11,15 @@
 #define WINAPI
 
 typedef int BOOL;
-typedef int INT;
 typedef unsigned int UINT;
 typedef uint8_t BYTE;
 typedef uint16_t WORD;
 typedef uint32_t DWORD;
-typedef int32_t LONG;
-typedef char CHAR;
 typedef intptr_t INT_PTR;
-typedef uintptr_t UINT_PTR;
-typedef intptr_t LONG_PTR;
-typedef uintptr_t ULONG_PTR;
 typedef BYTE* LPBYTE;
-typedef const BYTE* LPCBYTE;
 typedef DWORD* LPDWORD;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
-typedef void* LPVOID;
 typedef void* HANDLE;
 // UTF-16 code units, as on Windows; wchar_t is wider here but holds them.
 typedef wchar_t WCHAR;
@@ -49,7 +41,6 @@ typedef HINSTANCE HMODULE;
 #define ERROR_FILE_NOT_FOUND 2L
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
-#define ERROR_INVALID_PARAMETER 87L
 #define ERROR_INSUFFICIENT_BUFFER 122L
 #define ERROR_INVALID_LEVEL 124L
 #define ERROR_BAD_PATHNAME 161L
@@ -68,9 +59,6 @@ typedef HINSTANCE HMODULE;
 #define REG_BINARY 3
 #define REG_DWORD 4
 
-// Access rights.
-#define STANDARD_RIGHTS_REQUIRED 0x000F0000L
-
 // The notifications and results the dialog's logic handles.
 #define IDOK 1
 #define IDCANCEL 2
@@ -88,11 +76,6 @@ void WINAPI SetLastError(DWORD error);
 void WINAPI Sleep(DWORD milliseconds);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 
-// kernel32: text. The ANSI code page here is UTF-8, the encoding of the program's strings.
-#define CP_ACP 0
-int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, LPWSTR wide,
-                               int wideLength);
-
 // user32: the string table and message boxes
 int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
 int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax);
@@ -102,12 +85,7 @@ int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 // advapi32: the service control manager
 DECLARE_HANDLE(SC_HANDLE);
 
-#define SC_MANAGER_CONNECT 0x0001
-#define SC_MANAGER_ENUMERATE_SERVICE 0x0004
 #define SC_MANAGER_ALL_ACCESS 0x000F003F
-#define SERVICE_QUERY_STATUS 0x0004
-#define SERVICE_START 0x0010
-#define SERVICE_STOP 0x0020
 #define SERVICE_ALL_ACCESS 0x000F01FF
 
 #define SERVICE_STOPPED 0x00000001

@@ -17,13 +17,13 @@ TEST_F(PrinterAccessTest, TheRightToPrintReadsTheSettingsButCannotStoreThem)
     {
         host::spooler::SetDword(queue, L"QuenloTimeout", 30000);
         CPrinterInfo printer(queue, PRINTER_ACCESS_USE);
-        EXPECT_EQ(host::spooler::LastDesiredAccess(), static_cast<DWORD>(PRINTER_ACCESS_USE));
+        EXPECT_EQ(host::spooler::DesiredAccesses().back(), static_cast<DWORD>(PRINTER_ACCESS_USE));
         EXPECT_EQ(printer.GetIoTimeout(), 30000u) << queue;
         EXPECT_EQ(printer.SetSettings(1000, 60000), static_cast<DWORD>(ERROR_ACCESS_DENIED));
         EXPECT_EQ(host::spooler::GetDword(queue, L"QuenloTimeout"), 30000u) << queue;
         EXPECT_FALSE(host::spooler::GetDword(queue, L"BackgroundStatusInterval")) << queue;
     }
     EXPECT_THROW(CPrinterInfo(L"Print Only"), CPrinterInfoException);
-    EXPECT_EQ(host::spooler::LastDesiredAccess(), static_cast<DWORD>(PRINTER_ALL_ACCESS));
+    EXPECT_EQ(host::spooler::DesiredAccesses().back(), static_cast<DWORD>(PRINTER_ALL_ACCESS));
 }
 } // namespace

@@ -259,7 +259,7 @@ TEST_F(ShowCommandTest, ShowAndListOnlyReadWithTheRightToPrint)
         for (const DWORD access : host::spooler::DesiredAccesses())
             EXPECT_EQ(access, static_cast<DWORD>(PRINTER_ACCESS_USE)) << args[0];
     }
-    EXPECT_EQ(host::spooler::StoreCount(), 0);
+    EXPECT_EQ(Stores(), 0);
     EXPECT_EQ(Restarts(), 0);
 }
 
@@ -267,7 +267,7 @@ TEST_F(ShowCommandTest, ListShowsLocalQueuesAndConnectionsInAnyScript)
 {
     AddStoredQueue("Annex", 1000, 9000);
     AddQueue("プリンタ①");
-    host::spooler::AddConnection(L"\\\\printhost\\Front Desk");
+    host::spooler::AddQueue(L"\\\\printhost\\Front Desk");
     host::spooler::AddQueueAfterNextEnumeration(L"Late Arrival");
     EXPECT_EQ(Run({"list", "--json"}), kExitDone);
     std::vector<std::string> listed;
