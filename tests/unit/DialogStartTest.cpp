@@ -29,18 +29,6 @@ class DialogStartTest : public DialogSession
         });
         return shown;
     }
-
-    // Every stored interval from first to last milliseconds comes up as text, the spin at spin.
-    static void ExpectIntervalsShownAs(DWORD first, DWORD last, const wchar_t* text, short spin)
-    {
-        for (DWORD ms = first; ms <= last; ++ms)
-        {
-            Store(ms, std::nullopt);
-            const Shown shown = Open();
-            EXPECT_EQ(shown.interval, text) << ms;
-            EXPECT_EQ(shown.intervalSpin, spin) << ms;
-        }
-    }
 };
 
 TEST_F(DialogStartTest, ShowsTheStoredValuesInSeconds)
@@ -67,8 +55,7 @@ TEST_F(DialogStartTest, ShowsTheStoredValuesInSeconds)
     };
     for (const auto& c : cases)
     {
-        host::spooler::Reset();
-        host::spooler::AddQueue(kQueue);
+        SetUp();
         Store(c.interval, c.timeout);
         const Shown shown = Open();
         EXPECT_EQ(shown.checked, c.expected.checked) << c.what;
@@ -89,15 +76,25 @@ TEST_F(DialogStartTest, EveryStoredIntervalTheSpinCanHoldComesUpAtItsOwnPosition
     }
 }
 
-TEST_F(DialogStartTest, IntervalsBelow50MsComeUpAsTheDefault)
+TEST_F(DialogStartTest, IntervalsBelow150MsComeUpAsATenthOrBelow50MsAsTheDefault)
 {
-    // Their seconds format as "0.0", which the change routine replaces.
-    ExpectIntervalsShownAs(1, 49, L"0.5", 5);
-}
-
-TEST_F(DialogStartTest, IntervalsFrom50To149MsComeUpAsATenth)
-{
-    ExpectIntervalsShownAs(50, 149, L"0.1", 1);
+    const struct
+    {
+        DWORD first, last;
+        const wchar_t* text;
+        short spin;
+    } ranges[] = {
+        {1, 49, L"0.5", 5}, // their seconds format as "0.0", which the change routine replaces
+        {50, 149, L"0.1", 1},
+    };
+    for (const auto& range : ranges)
+        for (DWORD ms = range.first; ms <= range.last; ++ms)
+        {
+            Store(ms, std::nullopt);
+            const Shown shown = Open();
+            EXPECT_EQ(shown.interval, range.text) << ms;
+            EXPECT_EQ(shown.intervalSpin, range.spin) << ms;
+        }
 }
 
 TEST_F(DialogStartTest, TheQueueNameIsShownAsGiven)
