@@ -5,58 +5,41 @@
 #include "console/Messages.h"
 #include "resource.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace
 {
-int Rank(int status)
-{
-    switch (status)
-    {
-    case kExitDone:
-        return 0;
-    case kExitDiffers:
-        return 1;
-    case kExitRestartFailed:
-        return 2;
-    case kExitNotOpened:
-        return 3;
-    case kExitStoreFailed:
-        return 4;
-    default:
-        return 5;
-    }
-}
-
 UINT ErrorMessage(CommandLineError error)
 {
-    switch (error)
-    {
-    case CommandLineError::kNoCommand:
-        return IDS_CMD_NO_COMMAND;
-    case CommandLineError::kUnknownCommand:
-        return IDS_CMD_UNKNOWN_COMMAND;
-    case CommandLineError::kMissingValue:
-        return IDS_CMD_MISSING_VALUE;
-    case CommandLineError::kRepeatedOption:
-        return IDS_CMD_REPEATED_OPTION;
-    case CommandLineError::kNoQueue:
-        return IDS_CMD_NO_QUEUE;
-    case CommandLineError::kNothingToSet:
-        return IDS_CMD_NOTHING_TO_SET;
-    case CommandLineError::kBadQueueName:
-        return IDS_CMD_BAD_QUEUE_NAME;
-    case CommandLineError::kBadInterval:
-        return IDS_CMD_BAD_INTERVAL;
-    case CommandLineError::kBadTimeout:
-        return IDS_CMD_BAD_TIMEOUT;
-    default:
-        return IDS_CMD_NOT_UNDERSTOOD;
-    }
+    const std::pair<CommandLineError, UINT> messages[] = {
+        {CommandLineError::kNoCommand, IDS_CMD_NO_COMMAND},
+        {CommandLineError::kUnknownCommand, IDS_CMD_UNKNOWN_COMMAND},
+        {CommandLineError::kMissingValue, IDS_CMD_MISSING_VALUE},
+        {CommandLineError::kRepeatedOption, IDS_CMD_REPEATED_OPTION},
+        {CommandLineError::kNoQueue, IDS_CMD_NO_QUEUE},
+        {CommandLineError::kNothingToSet, IDS_CMD_NOTHING_TO_SET},
+        {CommandLineError::kBadQueueName, IDS_CMD_BAD_QUEUE_NAME},
+        {CommandLineError::kBadInterval, IDS_CMD_BAD_INTERVAL},
+        {CommandLineError::kBadTimeout, IDS_CMD_BAD_TIMEOUT},
+    };
+    for (const auto& [known, message] : messages)
+        if (known == error)
+            return message;
+    return IDS_CMD_NOT_UNDERSTOOD;
 }
 } // namespace
 
 int WorseStatus(int a, int b)
 {
-    return Rank(a) >= Rank(b) ? a : b;
+    // From the least serious up; any other status outranks them all.
+    const int order[] = {kExitDone, kExitDiffers, kExitRestartFailed, kExitNotOpened,
+                         kExitStoreFailed};
+    const auto rank = [&](int status) {
+        return std::find(std::begin(order), std::end(order), status) - std::begin(order);
+    };
+    return rank(a) >= rank(b) ? a : b;
 }
 
 int RunSettingToolCmd(const std::vector<std::wstring>& arguments, ConsoleOutput& out)

@@ -102,32 +102,32 @@ TEST_F(DialogStartTest, TheQueueNameIsShownAsGiven)
     RunDialog([](DialogUser& user) { EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), L"Office Laser"); });
 }
 
-TEST_F(DialogStartTest, SwitchingEnableOnShowsTheStoredValueNotTheTypedOne)
+TEST_F(DialogStartTest, SwitchingEnableOffAndOnShowsTheStoredValueNotTheTypedOne)
 {
-    Store(2000, std::nullopt);
-    RunDialog([](DialogUser& user) {
-        user.Paste(IDC_INTERVAL_EDIT, L"7.5");
-        user.Click(IDC_BACKGROUND_ENABLE);
-        EXPECT_FALSE(user.Enabled(IDC_INTERVAL_EDIT));
-        EXPECT_FALSE(user.Enabled(IDC_INTERVAL_SPIN));
-        EXPECT_EQ(user.Text(IDC_INTERVAL_EDIT), L"7.5");
-        EXPECT_EQ(user.Spin(IDC_INTERVAL_SPIN), 75);
-        user.Click(IDC_BACKGROUND_ENABLE);
-        EXPECT_TRUE(user.Enabled(IDC_INTERVAL_EDIT));
-        EXPECT_EQ(user.Text(IDC_INTERVAL_EDIT), L"2.0");
-        EXPECT_EQ(user.Spin(IDC_INTERVAL_SPIN), 20);
-    });
-}
-
-TEST_F(DialogStartTest, SwitchingOnWhenOffIsStoredShowsHalfASecond)
-{
-    Store(0, std::nullopt);
-    RunDialog([](DialogUser& user) {
-        user.Click(IDC_BACKGROUND_ENABLE);
-        EXPECT_TRUE(user.Enabled(IDC_INTERVAL_EDIT));
-        EXPECT_EQ(user.Text(IDC_INTERVAL_EDIT), L"0.5");
-        EXPECT_EQ(user.Spin(IDC_INTERVAL_SPIN), 5);
-    });
+    const struct
+    {
+        DWORD stored;
+        const wchar_t* shown;
+        short spin;
+    } cases[] = {{2000, L"2.0", 20}, {0, L"0.5", 5}}; // off stored: half a second
+    for (const auto& c : cases)
+    {
+        Store(c.stored, std::nullopt);
+        RunDialog([&](DialogUser& user) {
+            if (!user.Checked(IDC_BACKGROUND_ENABLE))
+                user.Click(IDC_BACKGROUND_ENABLE);
+            user.Paste(IDC_INTERVAL_EDIT, L"7.5");
+            user.Click(IDC_BACKGROUND_ENABLE);
+            EXPECT_FALSE(user.Enabled(IDC_INTERVAL_EDIT));
+            EXPECT_FALSE(user.Enabled(IDC_INTERVAL_SPIN));
+            EXPECT_EQ(user.Text(IDC_INTERVAL_EDIT), L"7.5");
+            EXPECT_EQ(user.Spin(IDC_INTERVAL_SPIN), 75);
+            user.Click(IDC_BACKGROUND_ENABLE);
+            EXPECT_TRUE(user.Enabled(IDC_INTERVAL_EDIT));
+            EXPECT_EQ(user.Text(IDC_INTERVAL_EDIT), c.shown) << c.stored;
+            EXPECT_EQ(user.Spin(IDC_INTERVAL_SPIN), c.spin) << c.stored;
+        });
+    }
 }
 
 TEST_F(DialogStartTest, MovingASpinWritesItsPositionIntoTheBox)

@@ -22,43 +22,34 @@ struct Entry
     const char* timeoutShownNextTime;
 };
 
-using ApplyOk = ProgramTableTest<Entry>;
+using ApplyOk = OnTheDialog<ProgramTableTest<Entry>>;
 
 TEST_P(ApplyOk, StoresWhatTheSpinsHoldRestartsTheSpoolerAndShowsItNextTime)
 {
     const Entry& row = GetParam();
-    StoreSettings(700, 180000);
-    ASSERT_TRUE(StartSpooler());
-    const DWORD spooler = SpoolerProcessId();
-    {
-        ToolRun run({"x", kTestQueue});
-        const HWND dialog = run.Dialog();
-        ASSERT_NE(dialog, nullptr) << "no dialog";
-        const Controls c(dialog);
-        if (row.interval != nullptr)
-            SetText(c.interval, row.interval);
-        if (row.timeout != nullptr)
-            SetText(c.timeout, row.timeout);
-        if (row.clearEnable)
-            PostClick(c.enable);
-        PostClick(c.ok);
-        EXPECT_EQ(run.WaitForExit(kRestartTimeoutMs), 0);
-    }
+    const Controls& c = open->controls;
+    if (row.interval != nullptr)
+        SetText(c.interval, row.interval);
+    if (row.timeout != nullptr)
+        SetText(c.timeout, row.timeout);
+    if (row.clearEnable)
+        PostClick(c.enable);
+    PostClick(c.ok);
+    EXPECT_EQ(open->run.WaitForExit(kRestartTimeoutMs), 0);
+    open.reset();
     EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), row.storedInterval);
     EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), row.storedTimeout);
     const DWORD restarted = SpoolerProcessId();
     EXPECT_NE(restarted, 0u) << "the spooler is not running";
     EXPECT_NE(restarted, spooler) << "the spooler was not restarted";
 
-    ToolRun again({"x", kTestQueue});
-    const HWND dialog = again.Dialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog on the second run";
-    const Controls c(dialog);
-    EXPECT_EQ(IsChecked(c.enable), !row.clearEnable);
-    EXPECT_EQ(TextOf(c.interval), row.intervalShownNextTime);
-    EXPECT_EQ(TextOf(c.timeout), row.timeoutShownNextTime);
-    PostClick(c.cancel);
-    EXPECT_EQ(again.WaitForExit(), 1);
+    OpenDialog again;
+    ASSERT_TRUE(again.Shown()) << "no dialog on the second run";
+    EXPECT_EQ(IsChecked(again.controls.enable), !row.clearEnable);
+    EXPECT_EQ(TextOf(again.controls.interval), row.intervalShownNextTime);
+    EXPECT_EQ(TextOf(again.controls.timeout), row.timeoutShownNextTime);
+    PostClick(again.controls.cancel);
+    EXPECT_EQ(again.run.WaitForExit(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, ApplyOk,
@@ -75,18 +66,12 @@ struct Unfinished
     const char* text;
 };
 
-using ApplyRefuses = ProgramTableTest<Unfinished>;
+using ApplyRefuses = OnTheDialog<ProgramTableTest<Unfinished>>;
 
 TEST_P(ApplyRefuses, AnUnfinishedBoxWithFocusAndSelectionAndStoresNothing)
 {
     const Unfinished& row = GetParam();
-    StoreSettings(700, 180000);
-    ASSERT_TRUE(StartSpooler());
-    const DWORD spooler = SpoolerProcessId();
-    ToolRun run({"x", kTestQueue});
-    const HWND dialog = run.Dialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog";
-    const Controls c(dialog);
+    const Controls& c = open->controls;
     const HWND box = EditOf(c, row.box);
     const HWND other = EditOf(c, row.box == Box::Interval ? Box::Timeout : Box::Interval);
     SetText(other, row.box == Box::Interval ? "20" : "1.5");
@@ -94,9 +79,9 @@ TEST_P(ApplyRefuses, AnUnfinishedBoxWithFocusAndSelectionAndStoresNothing)
 
     PostClick(c.ok);
     ASSERT_TRUE(Settle(c.queue));
-    EXPECT_TRUE(run.Running());
-    EXPECT_TRUE(IsWindowVisible(dialog));
-    EXPECT_EQ(FocusIn(dialog), box) << "the focus is not on the refused box";
+    EXPECT_TRUE(open->run.Running());
+    EXPECT_TRUE(IsWindowVisible(c.dialog));
+    EXPECT_EQ(FocusIn(c.dialog), box) << "the focus is not on the refused box";
     const int length = static_cast<int>(std::string(row.text).size());
     EXPECT_EQ(Selection(box), std::make_pair(0, length)) << "its text is not all selected";
     EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
@@ -104,7 +89,7 @@ TEST_P(ApplyRefuses, AnUnfinishedBoxWithFocusAndSelectionAndStoresNothing)
     EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
 
     PostClick(c.cancel);
-    EXPECT_EQ(run.WaitForExit(), 1);
+    EXPECT_EQ(open->run.WaitForExit(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, ApplyRefuses,
@@ -114,22 +99,16 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ApplyRefuses,
                                          Unfinished{"TimeoutEmpty", Box::Timeout, ""}),
                          RowName());
 
-using ApplyCancel = ProgramTest;
+using ApplyCancel = OnTheDialog<ProgramTest>;
 
 TEST_F(ApplyCancel, StoresNothingAndLeavesTheSpoolerAlone)
 {
-    StoreSettings(700, 180000);
-    ASSERT_TRUE(StartSpooler());
-    const DWORD spooler = SpoolerProcessId();
-    ToolRun run({"x", kTestQueue});
-    const HWND dialog = run.Dialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog";
-    const Controls c(dialog);
+    const Controls& c = open->controls;
     SetText(c.interval, "12.5");
     SetText(c.timeout, "42");
     PostClick(c.enable);
     PostClick(c.cancel);
-    EXPECT_EQ(run.WaitForExit(), 1);
+    EXPECT_EQ(open->run.WaitForExit(), 1);
     EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
     EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
     EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
@@ -155,22 +134,21 @@ TEST_P(ApplyStoreFailure, LeavesBothStoredValuesExactlyAsTheyWere)
     SetStoredValue(kTestQueue, kTimeoutValue, 180000);
     ASSERT_TRUE(StartSpooler());
     const DWORD spooler = SpoolerProcessId();
-    ToolRun run({"x", kTestQueue}, {Store::StandIn, GetParam().failStore});
-    const HWND dialog = run.Dialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog";
-    const Controls c(dialog);
-    const MessageBoxSeen box = StoreNewValuesThroughOk(run, c);
+    OpenDialog open(kTestQueue, {Store::StandIn, GetParam().failStore});
+    ASSERT_TRUE(open.Shown()) << "no dialog";
+    const Controls& c = open.controls;
+    const MessageBoxSeen box = StoreNewValuesThroughOk(open.run, c);
     ASSERT_NE(box.window, nullptr) << "no message box";
     EXPECT_EQ(box.text, Texts().saveFailed);
-    ASSERT_TRUE(run.Dismiss(box));
+    ASSERT_TRUE(open.run.Dismiss(box));
     ASSERT_TRUE(Settle(c.queue));
-    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_TRUE(IsWindowVisible(c.dialog));
     EXPECT_EQ(StoredRawValue(kTestQueue, kIntervalValue), interval);
     EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
     EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
 
     PostClick(c.cancel);
-    EXPECT_EQ(run.WaitForExit(), 1);
+    EXPECT_EQ(open.run.WaitForExit(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,27 +11,6 @@ namespace e2e
 {
 namespace
 {
-// Starts the program on the test queue and waits for its dialog.
-class OpenDialog
-{
-  public:
-    OpenDialog() : m_run({"x", kTestQueue}), m_dialog(m_run.Dialog()), controls(m_dialog) {}
-    ~OpenDialog()
-    {
-        if (m_dialog != nullptr)
-            PostClick(controls.cancel);
-        m_run.WaitForExit();
-    }
-    bool Shown() const { return m_dialog != nullptr; }
-
-  private:
-    ToolRun m_run;
-    HWND m_dialog;
-
-  public:
-    const Controls controls;
-};
-
 struct Stored
 {
     const char* name;
@@ -50,7 +29,7 @@ TEST_P(DialogShows, TheStoredValuesInSeconds)
 {
     const Stored& row = GetParam();
     StoreSettings(row.interval, row.timeout);
-    OpenDialog open;
+    const OpenDialog open;
     ASSERT_TRUE(open.Shown()) << "no dialog";
     const Controls& c = open.controls;
     EXPECT_EQ(IsChecked(c.enable), row.enabled);
@@ -77,7 +56,7 @@ using DialogQueueBox = ProgramTest;
 
 TEST_F(DialogQueueBox, ShowsTheQueueReadOnlyAndOutOfTheTabOrder)
 {
-    OpenDialog open;
+    const OpenDialog open;
     ASSERT_TRUE(open.Shown()) << "no dialog";
     const Controls& c = open.controls;
     EXPECT_EQ(TextOf(c.queue), kTestQueue);
@@ -105,17 +84,14 @@ struct Typed
     short spin;
 };
 
-using DialogChecksTypedText = ProgramTableTest<Typed>;
+using DialogChecksTypedText = OnTheDialog<ProgramTableTest<Typed>>;
 
 TEST_P(DialogChecksTypedText, AtOnce)
 {
     const Typed& row = GetParam();
-    StoreSettings(700, 180000);
-    OpenDialog open;
-    ASSERT_TRUE(open.Shown()) << "no dialog";
-    SetText(EditOf(open.controls, row.box), row.text);
-    EXPECT_EQ(TextOf(EditOf(open.controls, row.box)), row.shown);
-    EXPECT_EQ(SpinPosition(SpinOf(open.controls, row.box)), row.spin);
+    SetText(EditOf(open->controls, row.box), row.text);
+    EXPECT_EQ(TextOf(EditOf(open->controls, row.box)), row.shown);
+    EXPECT_EQ(SpinPosition(SpinOf(open->controls, row.box)), row.spin);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -143,23 +119,20 @@ struct Keys
     short spin;
 };
 
-using DialogChecksEachKey = ProgramTableTest<Keys>;
+using DialogChecksEachKey = OnTheDialog<ProgramTableTest<Keys>>;
 
 TEST_P(DialogChecksEachKey, AsItIsTyped)
 {
     const Keys& row = GetParam();
-    StoreSettings(700, 180000);
-    OpenDialog open;
-    ASSERT_TRUE(open.Shown()) << "no dialog";
-    const HWND edit = EditOf(open.controls, row.box);
+    const HWND edit = EditOf(open->controls, row.box);
     SetText(edit, "");
     for (size_t i = 0; row.keys[i] != '\0'; ++i)
     {
         PostChar(edit, row.keys[i]);
-        ASSERT_TRUE(Settle(open.controls.queue));
+        ASSERT_TRUE(Settle(open->controls.queue));
         EXPECT_EQ(TextOf(edit), row.texts.at(i)) << "after key " << i + 1;
     }
-    EXPECT_EQ(SpinPosition(SpinOf(open.controls, row.box)), row.spin);
+    EXPECT_EQ(SpinPosition(SpinOf(open->controls, row.box)), row.spin);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -185,21 +158,19 @@ struct Step
     short spin;
 };
 
-using DialogSpinStep = ProgramTableTest<Step>;
+using DialogSpinStep = OnTheDialog<ProgramTableTest<Step>>;
 
 TEST_P(DialogSpinStep, MovesByOneAndWritesTheBox)
 {
     const Step& row = GetParam();
-    StoreSettings(700, 180000);
-    OpenDialog open;
-    ASSERT_TRUE(open.Shown()) << "no dialog";
+    const Controls& c = open->controls;
     if (row.move == Move::ArrowClick)
-        PostSpinUpClick(SpinOf(open.controls, row.box));
+        PostSpinUpClick(SpinOf(c, row.box));
     else
-        PostKey(EditOf(open.controls, row.box), VK_UP);
-    ASSERT_TRUE(Settle(open.controls.queue));
-    EXPECT_EQ(TextOf(EditOf(open.controls, row.box)), row.shown);
-    EXPECT_EQ(SpinPosition(SpinOf(open.controls, row.box)), row.spin);
+        PostKey(EditOf(c, row.box), VK_UP);
+    ASSERT_TRUE(Settle(c.queue));
+    EXPECT_EQ(TextOf(EditOf(c, row.box)), row.shown);
+    EXPECT_EQ(SpinPosition(SpinOf(c, row.box)), row.spin);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -224,7 +195,7 @@ TEST_P(DialogEnable, OffAndOnShowsTheStoredIntervalNotTheTypedOne)
 {
     const Toggle& row = GetParam();
     StoreSettings(row.stored, 180000);
-    OpenDialog open;
+    const OpenDialog open;
     ASSERT_TRUE(open.Shown()) << "no dialog";
     const Controls& c = open.controls;
     if (!IsChecked(c.enable))

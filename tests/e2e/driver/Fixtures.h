@@ -30,6 +30,28 @@ inline MessageBoxSeen StoreNewValuesThroughOk(ToolRun& run, const Controls& c)
     return run.WaitForMessageBox();
 }
 
+// The program started on a queue, with its dialog up if Shown(). A dialog still open at the end
+// is cancelled, and the program waited for.
+class OpenDialog
+{
+  public:
+    explicit OpenDialog(const std::string& queue = kTestQueue, const RunOptions& options = {})
+        : run({"x", queue}, options), dialog(run.Dialog()), controls(dialog)
+    {
+    }
+    ~OpenDialog()
+    {
+        if (dialog != nullptr && run.Running())
+            PostClick(controls.cancel);
+        run.WaitForExit();
+    }
+    bool Shown() const { return dialog != nullptr; }
+
+    ToolRun run;
+    const HWND dialog;
+    const Controls controls;
+};
+
 class ProgramTest : public testing::Test
 {
   private:
@@ -40,6 +62,24 @@ template <typename Row> class ProgramTableTest : public testing::TestWithParam<R
 {
   private:
     StoredValuesKeeper m_keeper{kTestQueue};
+};
+
+// A case that starts on the dialog of the test queue holding 0.7 s and 180 s, the values most
+// cases begin from, with the spooler running; spooler is its process id before the case.
+template <typename Base> class OnTheDialog : public Base
+{
+  protected:
+    void SetUp() override
+    {
+        StoreSettings(700, 180000);
+        ASSERT_TRUE(StartSpooler());
+        spooler = SpoolerProcessId();
+        open.emplace();
+        ASSERT_TRUE(open->Shown()) << "no dialog";
+    }
+
+    DWORD spooler = 0;
+    std::optional<OpenDialog> open;
 };
 
 struct RowName

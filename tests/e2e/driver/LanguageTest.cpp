@@ -19,76 +19,67 @@ TEST(LanguageOfTheRun, IsTheOneTheTextsAreCheckedIn)
         << "the locale of the requested language is missing (LOCPATH, LANG)";
 }
 
-struct WrongStart
+// Starts that end with one message box and no dialog.
+struct RefusedStart
 {
     const char* name;
     std::vector<std::string> arguments;
-};
-
-using LanguageWrongStart = ProgramTableTest<WrongStart>;
-
-TEST_P(LanguageWrongStart, AsksToBeStartedFromTheDriverAndEndsWithStatus2)
-{
-    ToolRun run(GetParam().arguments);
-    ASSERT_TRUE(run.Started());
-    const MessageBoxSeen box = run.WaitForMessageBox();
-    ASSERT_NE(box.window, nullptr) << "no message box";
-    EXPECT_EQ(box.caption, Texts().errorCaption);
-    EXPECT_EQ(box.text, Texts().startFromDriver);
-    EXPECT_EQ(run.VisibleWindows().size(), 1u) << "something besides the message box is shown";
-    ASSERT_TRUE(run.Dismiss(box));
-    EXPECT_EQ(run.WaitForExit(), 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(Starts, LanguageWrongStart,
-                         testing::Values(WrongStart{"NoArguments", {}},
-                                         WrongStart{"OneArgument", {"x"}},
-                                         WrongStart{"ThreeArguments", {"x", kTestQueue, "z"}}),
-                         RowName());
-
-struct UnknownQueue
-{
-    const char* name;
     Store store;
-    const char* queue;
+    const char* UiTexts::*text;
+    long status;
 };
 
-using LanguageUnknownQueue = ProgramTableTest<UnknownQueue>;
+using LanguageRefusedStart = ProgramTableTest<RefusedStart>;
 
-TEST_P(LanguageUnknownQueue, IsReportedWithoutADialogAndEndsWithStatus3)
+TEST_P(LanguageRefusedStart, ShowsItsMessageAloneAndEndsWithItsStatus)
 {
-    ToolRun run({"x", GetParam().queue}, {GetParam().store, ""});
+    const RefusedStart& row = GetParam();
+    ToolRun run(row.arguments, {row.store, ""});
     ASSERT_TRUE(run.Started());
     const MessageBoxSeen box = run.WaitForMessageBox();
     ASSERT_NE(box.window, nullptr) << "no message box";
     EXPECT_EQ(box.caption, Texts().errorCaption);
-    EXPECT_EQ(box.text, Texts().notAccessible);
+    EXPECT_EQ(box.text, Texts().*row.text);
     EXPECT_EQ(run.VisibleWindows().size(), 1u) << "something besides the message box is shown";
     ASSERT_TRUE(run.Dismiss(box));
-    EXPECT_EQ(run.WaitForExit(), 3);
+    EXPECT_EQ(run.WaitForExit(), row.status);
 }
 
-INSTANTIATE_TEST_SUITE_P(Queues, LanguageUnknownQueue,
-                         testing::Values(UnknownQueue{"StandIn", Store::StandIn, "No Such Printer"},
-                                         UnknownQueue{"WineSpooler", Store::WineSpooler,
-                                                      "No Such Printer"}),
-                         RowName());
+// Anything but the driver's two arguments asks to be started from the driver (status 2); a queue
+// that does not exist cannot be accessed (status 3).
+INSTANTIATE_TEST_SUITE_P(
+    Starts, LanguageRefusedStart,
+    testing::Values(
+        RefusedStart{"NoArguments", {}, Store::StandIn, &UiTexts::startFromDriver, 2},
+        RefusedStart{"OneArgument", {"x"}, Store::StandIn, &UiTexts::startFromDriver, 2},
+        RefusedStart{
+            "ThreeArguments", {"x", kTestQueue, "z"}, Store::StandIn, &UiTexts::startFromDriver, 2},
+        RefusedStart{"UnknownQueueStandIn",
+                     {"x", "No Such Printer"},
+                     Store::StandIn,
+                     &UiTexts::notAccessible,
+                     3},
+        RefusedStart{"UnknownQueueWineSpooler",
+                     {"x", "No Such Printer"},
+                     Store::WineSpooler,
+                     &UiTexts::notAccessible,
+                     3}),
+    RowName());
 
 using LanguageDialog = ProgramTest;
 
 TEST_F(LanguageDialog, ComesFromTheTemplateOfTheLanguage)
 {
-    ToolRun run({"x", kTestQueue});
-    const HWND dialog = run.Dialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog";
-    const Controls controls(dialog);
-    EXPECT_EQ(TextOf(dialog), "Language Monitor Setting Tool");
+    OpenDialog open;
+    ASSERT_TRUE(open.Shown()) << "no dialog";
+    const Controls& controls = open.controls;
+    EXPECT_EQ(TextOf(controls.dialog), "Language Monitor Setting Tool");
     EXPECT_EQ(TextOf(controls.queue), kTestQueue);
     EXPECT_EQ(TextOf(controls.enable), Texts().enable);
     EXPECT_EQ(TextOf(controls.cancel), Texts().cancel);
     EXPECT_EQ(TextOf(controls.intervalUnit), Texts().unit);
     PostClick(controls.cancel);
-    EXPECT_EQ(run.WaitForExit(), 1);
+    EXPECT_EQ(open.run.WaitForExit(), 1);
 }
 
 using LanguageStoreFailure = ProgramTest;
@@ -99,25 +90,24 @@ TEST_F(LanguageStoreFailure, IsReportedAndTheDialogStaysOpen)
 {
     ASSERT_TRUE(StartSpooler());
     const DWORD spooler = SpoolerProcessId();
-    ToolRun run({"x", kTestQueue}, {Store::WineSpooler, ""});
-    const HWND dialog = run.Dialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog";
-    const Controls controls(dialog);
+    OpenDialog open(kTestQueue, {Store::WineSpooler, ""});
+    ASSERT_TRUE(open.Shown()) << "no dialog";
+    const Controls& controls = open.controls;
     EXPECT_EQ(TextOf(controls.interval), "0.5");
     EXPECT_EQ(TextOf(controls.timeout), "180");
 
     PostClick(controls.ok);
-    const MessageBoxSeen box = run.WaitForMessageBox();
+    const MessageBoxSeen box = open.run.WaitForMessageBox();
     ASSERT_NE(box.window, nullptr) << "no message box";
     EXPECT_EQ(box.caption, Texts().errorCaption);
     EXPECT_EQ(box.text, Texts().saveFailed);
-    ASSERT_TRUE(run.Dismiss(box));
+    ASSERT_TRUE(open.run.Dismiss(box));
     ASSERT_TRUE(Settle(controls.queue));
-    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_TRUE(IsWindowVisible(controls.dialog));
     EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
 
     PostClick(controls.cancel);
-    EXPECT_EQ(run.WaitForExit(), 1);
+    EXPECT_EQ(open.run.WaitForExit(), 1);
 }
 
 struct RestartFailure
@@ -143,16 +133,15 @@ TEST_P(LanguageRestartFailure, IsReportedAsWhatItLeftAfterStoringAndTheDialogClo
     else
         ASSERT_TRUE(stubborn.emplace(BesideTheTool("stubborn-service.exe")).Running())
             << "the stubborn spooler did not start";
-    ToolRun run({"x", kTestQueue});
-    const HWND dialog = run.Dialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog";
+    OpenDialog open;
+    ASSERT_TRUE(open.Shown()) << "no dialog";
 
-    const MessageBoxSeen box = StoreNewValuesThroughOk(run, Controls(dialog));
+    const MessageBoxSeen box = StoreNewValuesThroughOk(open.run, open.controls);
     ASSERT_NE(box.window, nullptr) << "no message box";
     EXPECT_EQ(box.caption, Texts().errorCaption);
     EXPECT_EQ(box.text, leftStopped ? Texts().spoolerStopped : Texts().restartFailed);
-    ASSERT_TRUE(run.Dismiss(box));
-    EXPECT_EQ(run.WaitForExit(), 0);
+    ASSERT_TRUE(open.run.Dismiss(box));
+    EXPECT_EQ(open.run.WaitForExit(), 0);
     EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 1500u);
     EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 20000u);
     EXPECT_EQ(SpoolerProcessId() == 0, leftStopped);

@@ -79,16 +79,15 @@ TEST_P(LanguageQueueName, OpensShowsTheExactNameAndStoresThroughOkThereOnly)
         SetStoredValue(queue, kTimeoutValue, 180000);
     }
     ASSERT_TRUE(StartSpooler());
-    ToolRun run({"x", queues[0]});
-    const HWND dialog = run.Dialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog";
-    const Controls c(dialog);
+    OpenDialog open(queues[0]);
+    ASSERT_TRUE(open.Shown()) << "no dialog";
+    const Controls& c = open.controls;
     EXPECT_EQ(TextOf(c.queue), queues[0]);
     EXPECT_EQ(TextOf(c.interval), "0.7");
     SetText(c.interval, "1.5");
     SetText(c.timeout, "20");
     PostClick(c.ok);
-    EXPECT_EQ(run.WaitForExit(kRestartTimeoutMs), 0);
+    EXPECT_EQ(open.run.WaitForExit(kRestartTimeoutMs), 0);
     EXPECT_EQ(StoredValue(queues[0], kIntervalValue), 1500u);
     EXPECT_EQ(StoredValue(queues[0], kTimeoutValue), 20000u);
     if (queues.size() > 1)
