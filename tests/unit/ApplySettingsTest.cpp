@@ -2,10 +2,10 @@
 // pair as it was; Cancel changes nothing.
 #include "DialogSession.h"
 
+#include "resources/ResourceString.h"
+
 namespace
 {
-using host::services::Behaviour;
-
 class ApplySettingsTest : public DialogSession
 {
   protected:
@@ -23,22 +23,19 @@ class ApplySettingsTest : public DialogSession
         std::vector<std::wstring> texts;
         for (const auto& box : host::MessageBoxes())
         {
-            EXPECT_EQ(box.caption, L"Error");
+            EXPECT_EQ(box.caption, LoadResourceStringW(IDS_ERROR_CAPTION));
             EXPECT_NE(box.owner, nullptr);
             texts.push_back(box.text);
         }
         return texts;
     }
+    // The string's text, alone or (for 0) none.
+    static std::vector<std::wstring> Only(UINT id)
+    {
+        return id != 0 ? std::vector<std::wstring>{LoadResourceStringW(id)}
+                       : std::vector<std::wstring>{};
+    }
 };
-
-const wchar_t kSaveFailed[] = L"The settings could not be saved to the printer. Check that you "
-                              L"may change this printer's settings, then try again.";
-const wchar_t kRestartFailed[] = L"The settings were saved, but the print spooler could not be "
-                                 L"restarted. They take effect when the print spooler or the "
-                                 L"computer is restarted.";
-const wchar_t kSpoolerStopped[] = L"The settings were saved, but the print spooler was stopped and "
-                                  L"could not be started again. Printing is stopped until the "
-                                  L"print spooler is started or the computer is restarted.";
 
 TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
 {
@@ -154,7 +151,7 @@ TEST_F(ApplySettingsTest, AFailedStoreIsReportedLeavesThePairAsItWasAndKeepsTheD
             user.Click(IDCANCEL);
         });
         EXPECT_EQ(result, IDCANCEL) << failing;
-        EXPECT_EQ(Messages(), std::vector<std::wstring>{kSaveFailed}) << failing;
+        EXPECT_EQ(Messages(), Only(IDS_SAVE_FAILED)) << failing;
         EXPECT_EQ(StoredInterval(), 700u) << failing;
         EXPECT_EQ(StoredTimeout(), 180000u) << failing;
         EXPECT_FALSE(Logged("ControlService Spooler 1")) << failing;
@@ -164,39 +161,46 @@ TEST_F(ApplySettingsTest, AFailedStoreIsReportedLeavesThePairAsItWasAndKeepsTheD
 // The restart's outcomes themselves are ServiceTest's; here, one case of each.
 TEST_F(ApplySettingsTest, TheRestartIsReportedAfterTheSettingsAreStoredAsWhatItLeft)
 {
+    using namespace host::services;
     const struct
     {
         const char* what;
-        std::function<void()> arrange;
+        DWORD state;
+        Behaviour behaviour;
+        void (*deny)();
         DWORD spooler; // its state after OK
-        const wchar_t* message;
+        UINT message;  // the string shown, 0 for none
     } cases[] = {
-        {"no rights on the service manager", [] { host::services::DenyManager(); }, SERVICE_RUNNING,
-         kRestartFailed},
-        {"start refused",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_RUNNING,
-                                        Behaviour{0, 0, false, false, true});
-         },
-         SERVICE_STOPPED, kSpoolerStopped},
+        {"no rights on the service manager",
+         SERVICE_RUNNING,
+         {},
+         DenyManager,
+         SERVICE_RUNNING,
+         IDS_RESTART_FAILED},
+        {"start refused", SERVICE_RUNNING, kStartRefused, nullptr, SERVICE_STOPPED,
+         IDS_SPOOLER_STOPPED},
         {"already stopped: started without a warning",
-         [] { host::services::AddService(L"Spooler", SERVICE_STOPPED); }, SERVICE_RUNNING, nullptr},
+         SERVICE_STOPPED,
+         {},
+         nullptr,
+         SERVICE_RUNNING,
+         0},
     };
     for (const auto& c : cases)
     {
         SetUp();
-        c.arrange();
+        AddService(L"Spooler", c.state, c.behaviour);
+        if (c.deny != nullptr)
+            c.deny();
         const INT_PTR result = RunDialog([](DialogUser& user) {
             user.Paste(IDC_TIMEOUT_EDIT, L"30");
             user.Click(IDOK);
         });
         EXPECT_EQ(result, IDOK) << c.what;
         EXPECT_EQ(StoredTimeout(), 30000u) << c.what;
-        EXPECT_EQ(Messages(), c.message != nullptr ? std::vector<std::wstring>{c.message}
-                                                   : std::vector<std::wstring>{})
-            << c.what;
-        EXPECT_EQ(host::services::State(L"Spooler"), c.spooler) << c.what;
-        EXPECT_EQ(host::services::OpenHandles(), 0) << c.what;
+        EXPECT_EQ(Messages(), Only(c.message)) << c.what;
+        EXPECT_EQ(State(L"Spooler"), c.spooler) << c.what;
+        EXPECT_EQ(OpenHandles(), 0) << c.what;
     }
 }
 

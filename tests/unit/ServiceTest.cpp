@@ -9,7 +9,7 @@
 
 namespace
 {
-using host::services::Behaviour;
+using namespace host::services;
 
 class ServiceTest : public HostSession
 {
@@ -19,25 +19,25 @@ class ServiceTest : public HostSession
 
 TEST_F(ServiceTest, StoppingARunningServiceSendsOneStopAndReturnsWhenItIsStopped)
 {
-    host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{2, 0});
+    AddService(L"Spooler", SERVICE_RUNNING, Behaviour{2, 0});
     CService service(L"Spooler");
     EXPECT_TRUE(service.Stop(TRUE));
     EXPECT_EQ(Log(), (std::vector<std::string>{
                          "QueryServiceStatus Spooler", "ControlService Spooler 1",
                          "QueryServiceStatus Spooler", "Sleep 100", "QueryServiceStatus Spooler",
                          "Sleep 100", "QueryServiceStatus Spooler"}));
-    EXPECT_EQ(host::services::State(L"Spooler"), static_cast<DWORD>(SERVICE_STOPPED));
+    EXPECT_EQ(State(L"Spooler"), static_cast<DWORD>(SERVICE_STOPPED));
 }
 
 TEST_F(ServiceTest, AStoppedServiceIsNotStoppedAgainButStarted)
 {
-    host::services::AddService(L"Spooler", SERVICE_STOPPED);
+    AddService(L"Spooler", SERVICE_STOPPED);
     CService service(L"Spooler");
     EXPECT_TRUE(service.Stop(TRUE));
     EXPECT_EQ(Log(), std::vector<std::string>{"QueryServiceStatus Spooler"});
     EXPECT_TRUE(service.Start(TRUE));
     EXPECT_TRUE(Logged("StartService Spooler"));
-    EXPECT_EQ(host::services::State(L"Spooler"), static_cast<DWORD>(SERVICE_RUNNING));
+    EXPECT_EQ(State(L"Spooler"), static_cast<DWORD>(SERVICE_RUNNING));
 }
 
 TEST_F(ServiceTest, OnlyTheRightStateIsActedOn)
@@ -53,7 +53,7 @@ TEST_F(ServiceTest, OnlyTheRightStateIsActedOn)
     };
     for (const auto& c : cases)
     {
-        host::services::AddService(L"Spooler", c.state, Behaviour{-1, -1});
+        AddService(L"Spooler", c.state, kNeverEnds);
         CService service(L"Spooler");
         host::CallLog().clear();
         EXPECT_EQ(service.Start(TRUE), c.startResult) << c.state;
@@ -65,14 +65,14 @@ TEST_F(ServiceTest, OnlyTheRightStateIsActedOn)
 
 TEST_F(ServiceTest, AWaitGivesUpAfter100PollsOf100Milliseconds)
 {
-    host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{-1, -1});
+    AddService(L"Spooler", SERVICE_RUNNING, kNeverEnds);
     CService service(L"Spooler");
     EXPECT_FALSE(service.Stop(TRUE));
     EXPECT_EQ(CountLogged("Sleep 100"), 100);
     EXPECT_EQ(CountLogged("QueryServiceStatus Spooler"), 101); // the state check, then 100 polls
-    EXPECT_EQ(host::services::State(L"Spooler"), static_cast<DWORD>(SERVICE_STOP_PENDING));
+    EXPECT_EQ(State(L"Spooler"), static_cast<DWORD>(SERVICE_STOP_PENDING));
 
-    host::services::AddService(L"Spooler", SERVICE_STOPPED, Behaviour{-1, -1});
+    AddService(L"Spooler", SERVICE_STOPPED, kNeverEnds);
     host::CallLog().clear();
     CService stopped(L"Spooler");
     EXPECT_FALSE(stopped.Start(TRUE));
@@ -81,7 +81,7 @@ TEST_F(ServiceTest, AWaitGivesUpAfter100PollsOf100Milliseconds)
 
 TEST_F(ServiceTest, WithoutWaitingTheRequestIsAllThatIsMade)
 {
-    host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{-1, 0});
+    AddService(L"Spooler", SERVICE_RUNNING, kStopNeverEnds);
     CService service(L"Spooler");
     EXPECT_TRUE(service.Stop(FALSE));
     EXPECT_EQ(CountLogged("Sleep 100"), 0);
@@ -95,13 +95,13 @@ TEST_F(ServiceTest, FailedCallsEndTheOperation)
         Behaviour behaviour;
         DWORD state;
     } cases[] = {
-        {"query fails", Behaviour{0, 0, true, false, false}, SERVICE_RUNNING},
-        {"stop refused", Behaviour{0, 0, false, true, false}, SERVICE_RUNNING},
-        {"start refused", Behaviour{0, 0, false, false, true}, SERVICE_STOPPED},
+        {"query fails", kQueryFails, SERVICE_RUNNING},
+        {"stop refused", kStopRefused, SERVICE_RUNNING},
+        {"start refused", kStartRefused, SERVICE_STOPPED},
     };
     for (const auto& c : cases)
     {
-        host::services::AddService(L"Spooler", c.state, c.behaviour);
+        AddService(L"Spooler", c.state, c.behaviour);
         host::CallLog().clear();
         CService service(L"Spooler");
         EXPECT_FALSE(c.state == SERVICE_RUNNING ? service.Stop(TRUE) : service.Start(TRUE))
@@ -113,11 +113,11 @@ TEST_F(ServiceTest, FailedCallsEndTheOperation)
 TEST_F(ServiceTest, AServiceThatCannotBeOpenedThrowsAndLeavesNoHandleOpen)
 {
     EXPECT_THROW(CService(L"NoSuchService"), CServiceException);
-    EXPECT_EQ(host::services::OpenHandles(), 0);
-    host::services::DenyServices();
+    EXPECT_EQ(OpenHandles(), 0);
+    DenyServices();
     EXPECT_THROW(CService(L"Spooler"), CServiceException);
-    EXPECT_EQ(host::services::OpenHandles(), 0);
-    host::services::DenyManager();
+    EXPECT_EQ(OpenHandles(), 0);
+    DenyManager();
     EXPECT_THROW(CService(L"Spooler"), CServiceException);
 }
 
@@ -125,104 +125,87 @@ TEST_F(ServiceTest, TheServiceHandleIsTheOnlyOneHeldAndIsClosed)
 {
     {
         CService service(L"Spooler");
-        EXPECT_EQ(host::services::OpenHandles(), 1);
+        EXPECT_EQ(OpenHandles(), 1);
     }
-    EXPECT_EQ(host::services::OpenHandles(), 0);
+    EXPECT_EQ(OpenHandles(), 0);
 }
 
 TEST_F(ServiceTest, TheStateCanBeAskedOnceMore)
 {
-    host::services::AddService(L"Spooler", SERVICE_STOP_PENDING, Behaviour{-1, 0});
+    AddService(L"Spooler", SERVICE_STOP_PENDING, kStopNeverEnds);
     const CService service(L"Spooler");
     EXPECT_EQ(service.QueryState(), std::optional<DWORD>(SERVICE_STOP_PENDING));
     EXPECT_EQ(Log(), std::vector<std::string>{"QueryServiceStatus Spooler"});
 
-    host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{0, 0, true});
+    AddService(L"Spooler", SERVICE_RUNNING, kQueryFails);
     EXPECT_EQ(service.QueryState(), std::nullopt);
 }
 
 TEST_F(ServiceTest, RestartStopsPausesThreeSecondsAndStarts)
 {
-    const DWORD before = host::services::ProcessId(L"Spooler");
+    const DWORD before = ProcessId(L"Spooler");
     EXPECT_EQ(RestartSpooler(), RestartOutcome::Restarted);
     EXPECT_EQ(Log(), (std::vector<std::string>{
                          "QueryServiceStatus Spooler", "ControlService Spooler 1",
                          "QueryServiceStatus Spooler", "Sleep 3000", "QueryServiceStatus Spooler",
                          "StartService Spooler", "QueryServiceStatus Spooler"}));
-    EXPECT_NE(host::services::ProcessId(L"Spooler"), before);
-    EXPECT_EQ(host::services::OpenHandles(), 0);
+    EXPECT_NE(ProcessId(L"Spooler"), before);
+    EXPECT_EQ(OpenHandles(), 0);
 }
 
 TEST_F(ServiceTest, RestartTellsAStillRunningSpoolerFromAStoppedOne)
 {
+    const RestartOutcome kFailed = RestartOutcome::Failed;
+    const RestartOutcome kStopped = RestartOutcome::SpoolerStopped;
     const struct
     {
         const char* what;
-        std::function<void()> arrange;
+        DWORD state;
+        Behaviour behaviour;
+        void (*deny)();
         RestartOutcome outcome;
         DWORD finalState;
         bool startRequested;
     } cases[] = {
-        {"no service manager", [] { host::services::DenyManager(); }, RestartOutcome::Failed,
+        {"no service manager", SERVICE_RUNNING, {}, DenyManager, kFailed, SERVICE_RUNNING, false},
+        {"no rights on the spooler",
+         SERVICE_RUNNING,
+         {},
+         DenyServices,
+         kFailed,
+         SERVICE_RUNNING,
+         false},
+        {"stop refused: still running", SERVICE_RUNNING, kStopRefused, nullptr, kFailed,
          SERVICE_RUNNING, false},
-        {"no rights on the spooler", [] { host::services::DenyServices(); }, RestartOutcome::Failed,
-         SERVICE_RUNNING, false},
-        {"stop refused: still running",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_RUNNING,
-                                        Behaviour{0, 0, false, true, false});
-         },
-         RestartOutcome::Failed, SERVICE_RUNNING, false},
-        {"stop still pending: start skipped",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{-1, 0});
-         },
-         RestartOutcome::SpoolerStopped, SERVICE_STOP_PENDING, false},
-        {"start refused",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_RUNNING,
-                                        Behaviour{0, 0, false, false, true});
-         },
-         RestartOutcome::SpoolerStopped, SERVICE_STOPPED, true},
-        {"start never completes",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{0, -1});
-         },
-         RestartOutcome::SpoolerStopped, SERVICE_START_PENDING, true},
-        {"was starting",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_START_PENDING, Behaviour{0, -1});
-         },
-         RestartOutcome::SpoolerStopped, SERVICE_START_PENDING, false},
-        {"was stopped, start refused",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_STOPPED,
-                                        Behaviour{0, 0, false, false, true});
-         },
-         RestartOutcome::SpoolerStopped, SERVICE_STOPPED, true},
+        {"stop still pending: start skipped", SERVICE_RUNNING, kStopNeverEnds, nullptr, kStopped,
+         SERVICE_STOP_PENDING, false},
+        {"start refused", SERVICE_RUNNING, kStartRefused, nullptr, kStopped, SERVICE_STOPPED, true},
+        {"start never completes", SERVICE_RUNNING, kStartNeverEnds, nullptr, kStopped,
+         SERVICE_START_PENDING, true},
+        {"was starting", SERVICE_START_PENDING, kStartNeverEnds, nullptr, kStopped,
+         SERVICE_START_PENDING, false},
+        {"was stopped, start refused", SERVICE_STOPPED, kStartRefused, nullptr, kStopped,
+         SERVICE_STOPPED, true},
         // Unless the last look sees it stopped, it is not called a stopped spooler.
-        {"every query fails",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{0, 0, true});
-         },
-         RestartOutcome::Failed, SERVICE_RUNNING, false},
+        {"every query fails", SERVICE_RUNNING, kQueryFails, nullptr, kFailed, SERVICE_RUNNING,
+         false},
     };
     for (const auto& c : cases)
     {
-        host::services::Reset();
-        host::services::AddService(L"Spooler", SERVICE_RUNNING);
-        c.arrange();
-        host::CallLog().clear();
+        SetUp();
+        AddService(L"Spooler", c.state, c.behaviour);
+        if (c.deny != nullptr)
+            c.deny();
         EXPECT_EQ(RestartSpooler(), c.outcome) << c.what;
-        EXPECT_EQ(host::services::State(L"Spooler"), c.finalState) << c.what;
+        EXPECT_EQ(State(L"Spooler"), c.finalState) << c.what;
         EXPECT_EQ(Logged("StartService Spooler"), c.startRequested) << c.what;
-        EXPECT_EQ(host::services::OpenHandles(), 0) << c.what;
+        EXPECT_EQ(OpenHandles(), 0) << c.what;
     }
 }
 
 TEST_F(ServiceTest, ARestartOfAnotherMachineUsesThatMachinesServiceManager)
 {
-    host::services::AddMachine(L"\\\\printhost");
+    AddMachine(L"\\\\printhost");
     EXPECT_EQ(RestartSpooler(L"\\\\printhost"), RestartOutcome::Restarted);
     EXPECT_TRUE(Logged("ControlService Spooler@\\\\printhost 1"));
     EXPECT_EQ(RestartSpooler(L"\\\\elsewhere"), RestartOutcome::Failed);

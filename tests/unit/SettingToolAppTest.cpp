@@ -15,6 +15,13 @@ namespace
 class SettingToolAppTest : public DialogSession
 {
   protected:
+    void SetUp() override
+    {
+        DialogSession::SetUp();
+        m_dialogShown = false;
+        host::SetModalDriver([this](DialogUser&) { m_dialogShown = true; });
+    }
+
     // Starts the program with the given arguments after the program name.
     int Start(std::vector<std::wstring> args)
     {
@@ -45,6 +52,8 @@ class SettingToolAppTest : public DialogSession
         EXPECT_EQ(box.owner, nullptr);
         EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
     }
+
+    bool m_dialogShown = false;
 };
 
 TEST_F(SettingToolAppTest, AnythingButTwoArgumentsAsksToStartFromTheDriver)
@@ -53,12 +62,10 @@ TEST_F(SettingToolAppTest, AnythingButTwoArgumentsAsksToStartFromTheDriver)
         {}, {kQueue}, {L"x", kQueue, L"extra"}, {L"x", kQueue, L"", L""}};
     for (const auto& args : wrongStarts)
     {
-        host::ResetMessages();
-        bool dialogShown = false;
-        host::SetModalDriver([&](DialogUser&) { dialogShown = true; });
+        SetUp();
         EXPECT_EQ(Start(args), CSettingToolApp::kExitWrongStart) << args.size();
         ExpectOnlyMessage(L"Please start from the printer driver.", L"Error");
-        EXPECT_FALSE(dialogShown);
+        EXPECT_FALSE(m_dialogShown);
         EXPECT_TRUE(host::spooler::DesiredAccesses().empty()) << "the queue was opened";
     }
 }
@@ -68,7 +75,7 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
     host::SetUiLanguage(0x0411);
     Start({});
     ExpectOnlyMessage(L"プリンタドライバのプロパティから起動してください。", L"エラー");
-    host::ResetMessages();
+    SetUp();
     host::SetUiLanguage(0x0411);
     Start({L"x", L"No Such Queue"});
     ExpectOnlyMessage(
@@ -78,15 +85,13 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
 
 TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
 {
-    host::spooler::AddQueue(L"Front Desk", false);
     for (const wchar_t* queue : {L"No Such Queue", L"Front Desk", L""})
     {
-        host::ResetMessages();
-        bool dialogShown = false;
-        host::SetModalDriver([&](DialogUser&) { dialogShown = true; });
+        SetUp();
+        host::spooler::AddQueue(L"Front Desk", false);
         EXPECT_EQ(Start({L"x", queue}), CSettingToolApp::kExitNoPrinter) << queue;
         ExpectNotAccessibleMessage();
-        EXPECT_FALSE(dialogShown) << queue;
+        EXPECT_FALSE(m_dialogShown) << queue;
     }
 }
 
@@ -125,15 +130,12 @@ class RelaunchTest : public SettingToolAppTest
         host::spooler::AddQueue(kDenyingQueue, false);
         host::elevation::Reset();
         host::elevation::SetElevated(false);
-        host::SetModalDriver([this](DialogUser&) { m_dialogShown = true; });
     }
     void TearDown() override
     {
         host::elevation::Reset();
         SettingToolAppTest::TearDown();
     }
-
-    bool m_dialogShown = false;
 };
 
 TEST_F(RelaunchTest, ADeniedQueueStartsTheProgramOnceThroughRunAsAndPassesItsStatusOn)

@@ -18,6 +18,14 @@ struct Behaviour
     bool startFails = false;
 };
 
+// The behaviours the tests ask for by name.
+constexpr Behaviour kQueryFails{0, 0, true};
+constexpr Behaviour kStopRefused{0, 0, false, true};
+constexpr Behaviour kStartRefused{0, 0, false, false, true};
+constexpr Behaviour kStopNeverEnds{-1, 0};
+constexpr Behaviour kStartNeverEnds{0, -1};
+constexpr Behaviour kNeverEnds{-1, -1};
+
 void Reset();
 // Adds the service, or replaces it with these (also under handles open on it).
 void AddService(const std::wstring& name, DWORD state, Behaviour behaviour = {});

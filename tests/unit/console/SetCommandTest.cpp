@@ -139,7 +139,7 @@ TEST_F(SetCommandTest, ARestartThatFailsOrLeavesTheSpoolerStoppedIsSaid)
          "take effect when the print spooler or the computer is restarted."},
         {"stopped and not started again",
          [] {
-             host::services::AddService(L"Spooler", SERVICE_RUNNING, {0, 0, false, false, true});
+             host::services::AddService(L"Spooler", SERVICE_RUNNING, host::services::kStartRefused);
          },
          "spooler-stopped",
          "This computer: The settings were saved, but the print spooler was stopped and could "
