@@ -32,17 +32,14 @@ TEST(MessagesTest, ArgumentsGoInOnceWhereverThePatternPutsThem)
 
 TEST(ExitStatusTest, WorseStatusKeepsTheMoreSeriousOutcomeAndNeverClaimsMoreThanHappened)
 {
-    const struct
-    {
-        int a;
-        int b;
-        int worse;
-    } cases[] = {
-        {0, 0, 0}, {0, 5, 5}, {5, 3, 3}, {3, 5, 3}, {3, 4, 4}, {4, 3, 4},
-        {5, 4, 4}, {4, 0, 4}, {2, 4, 2}, {0, 1, 1}, {1, 3, 3}, {3, 1, 3},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(WorseStatus(c.a, c.b), c.worse) << c.a << " " << c.b;
+    // From the least serious up: "stored" (5) yields to any queue not stored, "differs" (1) to
+    // one not even read, and a usage mistake (2) to nothing.
+    const int ranked[] = {kExitDone,      kExitDiffers,     kExitRestartFailed,
+                          kExitNotOpened, kExitStoreFailed, kExitUsage};
+    for (size_t a = 0; a < std::size(ranked); ++a)
+        for (size_t b = 0; b < std::size(ranked); ++b)
+            EXPECT_EQ(WorseStatus(ranked[a], ranked[b]), ranked[std::max(a, b)])
+                << ranked[a] << " " << ranked[b];
 }
 
 TEST_F(CommandsTest, AnInvalidCommandLineOpensAndStoresNothing)
