@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <vector>
 
 namespace
@@ -43,9 +42,10 @@ std::string JsonString(const std::string& ansiText)
         }
         else
         {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", code);
-            json += escape;
+            // Written digit by digit: a formatted print would link mingw's whole printf.
+            json += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                json += "0123456789abcdef"[(code >> shift) & 0xF];
         }
     }
     return json + "\"";
