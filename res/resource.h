@@ -6,6 +6,7 @@
 #define IDS_START_FROM_DRIVER 3
 #define IDS_SAVE_FAILED 4
 #define IDS_RESTART_FAILED 5
+#define IDS_SPOOLER_STOPPED 46
 
 // The console program's messages.
 #define IDS_CMD_SYNTAX 6

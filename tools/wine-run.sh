@@ -26,6 +26,21 @@ run_tool() {
     WINEDLLOVERRIDES="winspool.drv=n" wine "$product/SettingTool.exe" run "$queue"
 }
 
+# Saves a picture of the screen to $1 once two taken in a row are the same, so that nothing is
+# still being drawn (at most about 5 s; then the last one).
+stable_screenshot() {
+    local previous="$1.previous.xwd" current="$1.current.xwd"
+    xwd -root -silent >"$current"
+    for _ in $(seq 50); do
+        mv "$current" "$previous"
+        sleep 0.1
+        xwd -root -silent >"$current"
+        cmp -s "$previous" "$current" && break
+    done
+    convert xwd:"$current" "$1"
+    rm -f "$previous" "$current"
+}
+
 if [ "${1:-}" = --virtual-display ]; then
     for command in xwd convert; do
         if ! command -v "$command" >/dev/null; then
@@ -37,12 +52,13 @@ if [ "${1:-}" = --virtual-display ]; then
     timeout 30 wineserver -w || true
     run_tool &
     tool=$!
+    # The dialog is found before it has painted: the helper returns once it has.
     if ! wine "$helper" wait-window "$title" 20000; then
         kill "$tool" 2>/dev/null || true
         wait "$tool" || true
         exit 1
     fi
-    xwd -root -silent | convert xwd:- "$screenshot"
+    stable_screenshot "$screenshot"
     wine "$helper" close-window "$title" 10000
     wait "$tool" || true
     # Wine's own processes end before the virtual display does, so none of them complains.

@@ -79,6 +79,18 @@ std::string JsonObject(const std::string& queue, const std::optional<Settings>& 
            ",\"timeoutDefault\":" + JsonBool(timeout == CPrinterInfo::kDefaultIoTimeout) + "}";
 }
 
+// The printer and service modules take names as UTF-16; this program's are in the ANSI code page.
+std::wstring Wide(const std::string& text)
+{
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+                            length);
+    return wide;
+}
+
 std::optional<Settings> ReadSettings(const CPrinterInfo& printer)
 {
     try
@@ -96,7 +108,7 @@ std::optional<Settings> ReadSettings(const std::string& queue)
 {
     try
     {
-        const CPrinterInfo printer(queue.c_str(), PRINTER_ACCESS_USE);
+        const CPrinterInfo printer(Wide(queue).c_str(), PRINTER_ACCESS_USE);
         return ReadSettings(printer);
     }
     catch (...)
@@ -120,24 +132,12 @@ std::string StoredDescription(const Command& command)
     return text;
 }
 
-// Both values go through SetSettings, which puts the interval back when the timeout is
-// refused. A single value is one store, all or nothing by itself; the other value is not
-// rewritten, so it stays exactly as stored (or unset).
-DWORD Store(CPrinterInfo& printer, const Command& command)
-{
-    if (command.interval && command.timeout)
-        return printer.SetSettings(*command.interval, *command.timeout);
-    if (command.interval)
-        return printer.SetStatusInterval(*command.interval);
-    return printer.SetIoTimeout(*command.timeout);
-}
-
 int StoreOn(const std::string& queue, const Command& command)
 {
     std::unique_ptr<CPrinterInfo> printer;
     try
     {
-        printer = std::make_unique<CPrinterInfo>(queue.c_str(), PRINTER_ALL_ACCESS);
+        printer = std::make_unique<CPrinterInfo>(Wide(queue).c_str(), PRINTER_ALL_ACCESS);
     }
     catch (...)
     {
@@ -146,7 +146,8 @@ int StoreOn(const std::string& queue, const Command& command)
     }
     try
     {
-        const DWORD result = Store(*printer, command);
+        // Only the values given are stored, all or nothing; one not given stays exactly as it is.
+        const DWORD result = printer->Store(command.interval, command.timeout);
         if (result == ERROR_SUCCESS)
         {
             SayLine(IDS_CMD_STORED, {queue, StoredDescription(command)});
@@ -171,7 +172,8 @@ int Restart(const std::string& machine)
 {
     const std::string where = machine.empty() ? Message(IDS_CMD_THIS_COMPUTER) : machine;
     SayLine(IDS_CMD_RESTARTING, {where});
-    if (RestartSpooler(machine.empty() ? nullptr : machine.c_str()))
+    if (RestartSpooler(machine.empty() ? nullptr : Wide(machine).c_str()) ==
+        RestartOutcome::Restarted)
     {
         SayLine(IDS_CMD_RESTARTED, {where});
         return kExitDone;

@@ -244,9 +244,11 @@ void CSettingToolDlg::OnOK()
     }
 
     BeginWaitCursor();
-    const bool restarted = RestartSpooler();
+    const RestartOutcome outcome = RestartSpooler();
     EndWaitCursor();
-    if (!restarted)
+    if (outcome == RestartOutcome::SpoolerStopped)
+        ShowMessage(IDS_SPOOLER_STOPPED);
+    else if (outcome == RestartOutcome::Failed)
         ShowMessage(IDS_RESTART_FAILED);
     CDialog::OnOK();
 }

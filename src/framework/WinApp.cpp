@@ -16,7 +16,7 @@ CWinApp::~CWinApp()
         g_pApp = nullptr;
 }
 
-void CWinApp::SetCommandLine(int argc, char** argv)
+void CWinApp::SetCommandLine(int argc, wchar_t** argv)
 {
     m_argc = argc;
     m_argv = argv;

@@ -16,14 +16,15 @@ class CWinApp
     virtual BOOL InitInstance() { return FALSE; }
     virtual int ExitInstance() { return 0; }
 
-    // The runtime library's split of the command line, program name first.
-    void SetCommandLine(int argc, char** argv);
+    // The runtime library's split of the wide command line, program name first; the arguments
+    // stay UTF-16, so a queue name outside the ANSI code page arrives intact.
+    void SetCommandLine(int argc, wchar_t** argv);
 
     CWnd* m_pMainWnd = nullptr;
 
   protected:
     int m_argc = 0;
-    char** m_argv = nullptr;
+    wchar_t** m_argv = nullptr;
 };
 
 CWinApp* AfxGetApp();

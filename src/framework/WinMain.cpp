@@ -1,14 +1,15 @@
-// Process entry of a Windows program built on the framework.
+// Process entry of a Windows program built on the framework. The wide entry (linked with
+// -municode) has the runtime split the UTF-16 command line, by its usual rules, into __wargv.
 #include "framework/WinApp.h"
 
 #include <cstdlib>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return 1;
-    app->SetCommandLine(__argc, __argv);
+    app->SetCommandLine(__argc, __wargv);
     app->InitInstance();
     return app->ExitInstance();
 }

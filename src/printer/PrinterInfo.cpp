@@ -2,56 +2,116 @@
 
 #include "printer/PrinterInfoException.h"
 
-#include <winspool.h>
+#include <algorithm>
+#include <utility>
 
 namespace
 {
 // The language monitor reads its settings from the top of the queue's printer data.
-const char kKey[] = "\\";
-const char kStatusIntervalName[] = "BackgroundStatusInterval";
-const char kIoTimeoutName[] = "QuenloTimeout";
-char kRawDatatype[] = "Raw";
+const wchar_t kKey[] = L"\\";
+wchar_t kRawDatatype[] = L"Raw";
+// A value larger than this many bytes is read again with the size the spooler asks for; the
+// value may change between the calls, so only a few rounds are tried.
+const int kReadAttempts = 3;
+
+const wchar_t* NameOf(CPrinterInfo::Setting setting)
+{
+    return setting == CPrinterInfo::Setting::StatusInterval ? L"BackgroundStatusInterval"
+                                                            : L"QuenloTimeout";
+}
+
+DWORD DefaultOf(CPrinterInfo::Setting setting)
+{
+    return setting == CPrinterInfo::Setting::StatusInterval ? CPrinterInfo::kDefaultStatusInterval
+                                                            : CPrinterInfo::kDefaultIoTimeout;
+}
 } // namespace
 
-CPrinterInfo::CPrinterInfo(const char* queueName, DWORD desiredAccess) : m_hPrinter(nullptr)
+bool CPrinterInfo::StoredValue::operator==(const StoredValue& other) const
 {
-    PRINTER_DEFAULTSA defaults = {kRawDatatype, nullptr, desiredAccess};
-    // OpenPrinterA takes a non-const name but does not change it.
-    if (!OpenPrinterA(const_cast<LPSTR>(queueName), &m_hPrinter, &defaults))
-        throw CPrinterInfoException();
+    return error == other.error && exists == other.exists && type == other.type &&
+           bytes == other.bytes;
+}
+
+bool CPrinterInfo::StoredValue::IsDword() const
+{
+    return exists && type == REG_DWORD && bytes.size() == sizeof(DWORD);
+}
+
+CPrinterInfo::CPrinterInfo(const wchar_t* queueName, DWORD desiredAccess)
+{
+    // An empty name would open the print server itself, not a queue.
+    if (queueName == nullptr || *queueName == L'\0')
+        throw CPrinterInfoException(ERROR_INVALID_PRINTER_NAME);
+    PRINTER_DEFAULTSW defaults = {kRawDatatype, nullptr, desiredAccess};
+    // OpenPrinterW takes a non-const name but does not change it.
+    if (!OpenPrinterW(const_cast<LPWSTR>(queueName), m_printer.put(), &defaults))
+        throw CPrinterInfoException(GetLastError());
     m_name = queueName;
 }
 
-CPrinterInfo::~CPrinterInfo()
+CPrinterInfo::StoredValue CPrinterInfo::ReadStored(Setting setting) const
 {
-    ClosePrinter(m_hPrinter);
-}
-
-DWORD CPrinterInfo::ReadValue(const char* valueName, DWORD fallback) const
-{
-    BYTE bytes[sizeof(DWORD)] = {};
+    StoredValue value;
+    std::vector<BYTE> buffer(sizeof(DWORD));
+    DWORD result = ERROR_MORE_DATA;
     DWORD needed = 0;
-    if (GetPrinterDataExA(m_hPrinter, kKey, valueName, nullptr, bytes, sizeof bytes, &needed) !=
-        ERROR_SUCCESS)
-        return fallback;
-    return DWORD(bytes[0]) | DWORD(bytes[1]) << 8 | DWORD(bytes[2]) << 16 | DWORD(bytes[3]) << 24;
+    for (int attempt = 0; attempt < kReadAttempts && result == ERROR_MORE_DATA; ++attempt)
+    {
+        if (needed > buffer.size())
+            buffer.resize(needed);
+        result = GetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), &value.type,
+                                   buffer.data(), static_cast<DWORD>(buffer.size()), &needed);
+    }
+    if (result == ERROR_SUCCESS)
+    {
+        value.exists = true;
+        buffer.resize(std::min<size_t>(needed, buffer.size()));
+        value.bytes = std::move(buffer);
+        return value;
+    }
+    value.type = REG_NONE;
+    if (result != ERROR_FILE_NOT_FOUND)
+        value.error = result;
+    return value;
 }
 
-DWORD CPrinterInfo::WriteValue(const char* valueName, DWORD value)
+DWORD CPrinterInfo::ReadDword(Setting setting) const
+{
+    const StoredValue value = ReadStored(setting);
+    if (!value.exists || value.bytes.size() > sizeof(DWORD))
+        return DefaultOf(setting);
+    DWORD result = 0;
+    for (size_t i = 0; i < value.bytes.size(); ++i)
+        result |= DWORD(value.bytes[i]) << (8 * i);
+    return result;
+}
+
+DWORD CPrinterInfo::WriteDword(Setting setting, DWORD value)
 {
     BYTE bytes[sizeof(DWORD)] = {BYTE(value), BYTE(value >> 8), BYTE(value >> 16),
                                  BYTE(value >> 24)};
-    return SetPrinterDataExA(m_hPrinter, kKey, valueName, REG_DWORD, bytes, sizeof bytes);
+    return SetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), REG_DWORD, bytes,
+                             sizeof bytes);
+}
+
+DWORD CPrinterInfo::PutBack(Setting setting, const StoredValue& value)
+{
+    if (!value.exists)
+        return DeletePrinterDataExW(m_printer.get(), kKey, NameOf(setting));
+    std::vector<BYTE> bytes = value.bytes; // SetPrinterDataExW takes them non-const
+    return SetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), value.type, bytes.data(),
+                             static_cast<DWORD>(bytes.size()));
 }
 
 DWORD CPrinterInfo::GetStatusInterval() const
 {
-    return ReadValue(kStatusIntervalName, kDefaultStatusInterval);
+    return ReadDword(Setting::StatusInterval);
 }
 
 DWORD CPrinterInfo::GetIoTimeout() const
 {
-    return ReadValue(kIoTimeoutName, kDefaultIoTimeout);
+    return ReadDword(Setting::IoTimeout);
 }
 
 BOOL CPrinterInfo::IsBackgroundStatusEnabled() const
@@ -61,22 +121,33 @@ BOOL CPrinterInfo::IsBackgroundStatusEnabled() const
 
 DWORD CPrinterInfo::SetStatusInterval(DWORD milliseconds)
 {
-    return WriteValue(kStatusIntervalName, milliseconds);
+    return WriteDword(Setting::StatusInterval, milliseconds);
 }
 
 DWORD CPrinterInfo::SetIoTimeout(DWORD milliseconds)
 {
-    return WriteValue(kIoTimeoutName, milliseconds);
+    return WriteDword(Setting::IoTimeout, milliseconds);
 }
 
-DWORD CPrinterInfo::SetSettings(DWORD intervalMilliseconds, DWORD timeoutMilliseconds)
+DWORD CPrinterInfo::Store(std::optional<DWORD> intervalMilliseconds,
+                          std::optional<DWORD> timeoutMilliseconds)
 {
-    const DWORD previousInterval = GetStatusInterval();
-    const DWORD intervalResult = SetStatusInterval(intervalMilliseconds);
+    if (!intervalMilliseconds || !timeoutMilliseconds)
+    {
+        if (intervalMilliseconds)
+            return SetStatusInterval(*intervalMilliseconds);
+        if (timeoutMilliseconds)
+            return SetIoTimeout(*timeoutMilliseconds);
+        return ERROR_SUCCESS;
+    }
+    const StoredValue before = ReadStored(Setting::StatusInterval);
+    if (before.error != ERROR_SUCCESS)
+        return before.error;
+    const DWORD intervalResult = SetStatusInterval(*intervalMilliseconds);
     if (intervalResult != ERROR_SUCCESS)
         return intervalResult;
-    const DWORD timeoutResult = SetIoTimeout(timeoutMilliseconds);
+    const DWORD timeoutResult = SetIoTimeout(*timeoutMilliseconds);
     if (timeoutResult != ERROR_SUCCESS)
-        SetStatusInterval(previousInterval);
+        PutBack(Setting::StatusInterval, before);
     return timeoutResult;
 }

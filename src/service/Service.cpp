@@ -2,71 +2,59 @@
 
 #include "service/ServiceException.h"
 
-CService::CService(const char* name, const char* machine) : m_hManager(nullptr), m_hService(nullptr)
+CService::CService(const wchar_t* name, const wchar_t* machine)
 {
-    m_hManager = OpenSCManagerA(machine, nullptr, SC_MANAGER_ALL_ACCESS);
-    if (m_hManager == nullptr)
+    const UniqueServiceHandle manager(OpenSCManagerW(machine, nullptr, SC_MANAGER_ALL_ACCESS));
+    if (!manager)
         throw CServiceException();
-    m_hService = OpenServiceA(m_hManager, name, SERVICE_ALL_ACCESS);
-    CloseServiceHandle(m_hManager);
-    m_hManager = nullptr;
-    if (m_hService == nullptr)
+    m_service.reset(OpenServiceW(manager.get(), name, SERVICE_ALL_ACCESS));
+    if (!m_service)
         throw CServiceException();
 }
 
-CService::~CService()
-{
-    if (m_hService != nullptr)
-    {
-        CloseServiceHandle(m_hService);
-        m_hService = nullptr;
-    }
-}
-
-BOOL CService::QueryState(DWORD& state) const
+std::optional<DWORD> CService::QueryState() const
 {
     SERVICE_STATUS status = {};
-    if (!QueryServiceStatus(m_hService, &status))
-        return FALSE;
-    state = status.dwCurrentState;
-    return TRUE;
+    if (!QueryServiceStatus(m_service.get(), &status))
+        return std::nullopt;
+    return status.dwCurrentState;
 }
 
-BOOL CService::WaitFor(DWORD targetState) const
+bool CService::WaitFor(DWORD targetState) const
 {
     for (int poll = 0; poll < kMaxPolls; ++poll)
     {
-        DWORD state = 0;
-        if (!QueryState(state))
-            return FALSE;
-        if (state == targetState)
-            return TRUE;
+        const std::optional<DWORD> state = QueryState();
+        if (!state)
+            return false;
+        if (*state == targetState)
+            return true;
         Sleep(kPollIntervalMs);
     }
-    return FALSE;
+    return false;
 }
 
-BOOL CService::Stop(BOOL wait)
+bool CService::Stop(BOOL wait)
 {
-    DWORD state = 0;
-    if (m_hService == nullptr || !QueryState(state))
-        return FALSE;
-    if (state != SERVICE_RUNNING)
-        return state == SERVICE_STOPPED;
+    const std::optional<DWORD> state = QueryState();
+    if (!state)
+        return false;
+    if (*state != SERVICE_RUNNING)
+        return *state == SERVICE_STOPPED;
     SERVICE_STATUS status = {};
-    if (!ControlService(m_hService, SERVICE_CONTROL_STOP, &status))
-        return FALSE;
-    return wait ? WaitFor(SERVICE_STOPPED) : TRUE;
+    if (!ControlService(m_service.get(), SERVICE_CONTROL_STOP, &status))
+        return false;
+    return wait ? WaitFor(SERVICE_STOPPED) : true;
 }
 
-BOOL CService::Start(BOOL wait)
+bool CService::Start(BOOL wait)
 {
-    DWORD state = 0;
-    if (m_hService == nullptr || !QueryState(state))
-        return FALSE;
-    if (state != SERVICE_STOPPED)
-        return state == SERVICE_RUNNING;
-    if (!StartServiceA(m_hService, 0, nullptr))
-        return FALSE;
-    return wait ? WaitFor(SERVICE_RUNNING) : TRUE;
+    const std::optional<DWORD> state = QueryState();
+    if (!state)
+        return false;
+    if (*state != SERVICE_STOPPED)
+        return *state == SERVICE_RUNNING;
+    if (!StartServiceW(m_service.get(), 0, nullptr))
+        return false;
+    return wait ? WaitFor(SERVICE_RUNNING) : true;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "service/ServiceHandle.h"
+
+#include <optional>
 #include <windows.h>
 
-// One Windows service opened by name with full access. Owns the service handle.
+// One Windows service opened by name with full access. Owns the service handle; the service
+// manager is open only while the constructor runs.
 class CService
 {
   public:
@@ -11,22 +15,20 @@ class CService
 
     // Opens the service on the given machine (null: this one); throws CServiceException when the
     // service manager or the service cannot be opened. No handle stays open after a throw.
-    explicit CService(const char* name, const char* machine = nullptr);
-    ~CService();
-    CService(const CService&) = delete;
-    CService& operator=(const CService&) = delete;
+    explicit CService(const wchar_t* name, const wchar_t* machine = nullptr);
 
     // Stops a running service; a service in any other state is left alone. With wait, polls
-    // until it is stopped, at most kMaxPolls times. TRUE when the service was seen stopped
+    // until it is stopped, at most kMaxPolls times. True when the service was seen stopped
     // (without wait: when it was stopped already or the stop was accepted).
-    BOOL Stop(BOOL wait);
-    // Starts a stopped service, the same way round: TRUE when it was seen running.
-    BOOL Start(BOOL wait);
+    bool Stop(BOOL wait);
+    // Starts a stopped service, the same way round: true when it was seen running.
+    bool Start(BOOL wait);
+
+    // The service's state now (SERVICE_RUNNING, ...), asked once; nullopt when the query fails.
+    std::optional<DWORD> QueryState() const;
 
   private:
-    BOOL QueryState(DWORD& state) const;
-    BOOL WaitFor(DWORD targetState) const;
+    bool WaitFor(DWORD targetState) const;
 
-    SC_HANDLE m_hManager;
-    SC_HANDLE m_hService;
+    UniqueServiceHandle m_service;
 };

@@ -4,23 +4,29 @@
 
 namespace
 {
-const char kSpoolerName[] = "Spooler";
+const wchar_t kSpoolerName[] = L"Spooler";
 // Lets the stopped spooler finish shutting down before it is started again.
 const DWORD kPauseMs = 3000;
 } // namespace
 
-bool RestartSpooler(const char* machine)
+RestartOutcome RestartSpooler(const wchar_t* machine)
 {
     try
     {
         CService spooler(kSpoolerName, machine);
-        const BOOL stopped = spooler.Stop(TRUE);
+        const bool stopped = spooler.Stop(TRUE);
         Sleep(kPauseMs);
-        const BOOL started = spooler.Start(TRUE);
-        return stopped && started;
+        const bool started = spooler.Start(TRUE);
+        if (stopped && started)
+            return RestartOutcome::Restarted;
+        // A stop that worked with a start that failed, timed out or was skipped behind a stop
+        // still pending leaves the machine without a spooler.
+        const std::optional<DWORD> state = spooler.QueryState();
+        return state && *state != SERVICE_RUNNING ? RestartOutcome::SpoolerStopped
+                                                  : RestartOutcome::Failed;
     }
     catch (...)
     {
-        return false;
+        return RestartOutcome::Failed;
     }
 }

@@ -3,6 +3,7 @@
 #include "Resources.h"
 
 #include "host_desktop.h"
+#include "messages.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -15,19 +16,6 @@ namespace host::detail
 {
 namespace
 {
-struct Message
-{
-    UINT id;
-    const char* english;
-    const char* japanese;
-};
-
-const Message kMessages[] = {
-#define MESSAGE(id, english, japanese) {id, english, japanese},
-#include "messages.inc"
-#undef MESSAGE
-};
-
 WORD g_language = 0x0409;
 
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
@@ -103,9 +91,9 @@ int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax)
     if (buffer == nullptr || bufferMax <= 0)
         return 0;
     buffer[0] = '\0';
-    const auto message = std::find_if(std::begin(kMessages), std::end(kMessages),
-                                      [id](const Message& m) { return m.id == id; });
-    if (message == std::end(kMessages))
+    const auto message = std::find_if(std::begin(kMessageTexts), std::end(kMessageTexts),
+                                      [id](const MessageText& m) { return m.id == id; });
+    if (message == std::end(kMessageTexts))
         return 0;
     const char* text = JapaneseUi() ? message->japanese : message->english;
     const size_t count = std::min(std::strlen(text), static_cast<size_t>(bufferMax - 1));

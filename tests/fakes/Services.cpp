@@ -1,6 +1,7 @@
 // advapi32 service-manager stand-ins: services with scripted state changes.
 #include "host_calls.h"
 #include "host_services.h"
+#include "host_text.h"
 
 #include <map>
 #include <memory>
@@ -19,14 +20,14 @@ struct Service
 struct Handle
 {
     bool isManager;
-    std::string machine;
-    std::string service;
+    std::wstring machine;
+    std::wstring service;
 };
 
 struct Manager
 {
-    std::map<std::string, Service> services;
-    std::set<std::string> machines;
+    std::map<std::wstring, Service> services;
+    std::set<std::wstring> machines;
     std::set<std::unique_ptr<Handle>> handles;
     bool denyManager = false;
     bool denyServices = false;
@@ -66,9 +67,9 @@ SC_HANDLE NewHandle(Handle handle)
 void Log(const std::string& call, SC_HANDLE handle, const std::string& detail = "")
 {
     const Handle* open = Find(handle);
-    std::string line = call + " " + (open != nullptr ? open->service : "?");
+    std::string line = call + " " + (open != nullptr ? host::text::ToAnsi(open->service) : "?");
     if (open != nullptr && !open->machine.empty())
-        line += "@" + open->machine;
+        line += "@" + host::text::ToAnsi(open->machine);
     host::CallLog().push_back(detail.empty() ? line : line + " " + detail);
 }
 
@@ -95,7 +96,7 @@ void host::services::Reset()
     TheManager() = Manager();
 }
 
-void host::services::AddService(const std::string& name, DWORD state, Behaviour behaviour)
+void host::services::AddService(const std::wstring& name, DWORD state, Behaviour behaviour)
 {
     Service service;
     service.state = state;
@@ -107,12 +108,12 @@ void host::services::AddService(const std::string& name, DWORD state, Behaviour 
     TheManager().services[name] = service;
 }
 
-DWORD host::services::State(const std::string& name)
+DWORD host::services::State(const std::wstring& name)
 {
     return TheManager().services.at(name).state;
 }
 
-DWORD host::services::ProcessId(const std::string& name)
+DWORD host::services::ProcessId(const std::wstring& name)
 {
     return TheManager().services.at(name).processId;
 }
@@ -127,7 +128,7 @@ void host::services::DenyServices()
     TheManager().denyServices = true;
 }
 
-void host::services::AddMachine(const std::string& machine)
+void host::services::AddMachine(const std::wstring& machine)
 {
     TheManager().machines.insert(machine);
 }
@@ -137,10 +138,10 @@ int host::services::OpenHandles()
     return static_cast<int>(TheManager().handles.size());
 }
 
-SC_HANDLE WINAPI OpenSCManagerA(LPCSTR machineName, LPCSTR, DWORD)
+SC_HANDLE WINAPI OpenSCManagerW(LPCWSTR machineName, LPCWSTR, DWORD)
 {
     Manager& manager = TheManager();
-    const std::string machine = machineName != nullptr ? machineName : "";
+    const std::wstring machine = machineName != nullptr ? machineName : L"";
     if (manager.denyManager)
     {
         SetLastError(ERROR_ACCESS_DENIED);
@@ -151,10 +152,10 @@ SC_HANDLE WINAPI OpenSCManagerA(LPCSTR machineName, LPCSTR, DWORD)
         SetLastError(1722); // RPC_S_SERVER_UNAVAILABLE
         return nullptr;
     }
-    return NewHandle({true, machine, ""});
+    return NewHandle({true, machine, L""});
 }
 
-SC_HANDLE WINAPI OpenServiceA(SC_HANDLE managerHandle, LPCSTR serviceName, DWORD)
+SC_HANDLE WINAPI OpenServiceW(SC_HANDLE managerHandle, LPCWSTR serviceName, DWORD)
 {
     Handle* manager = Find(managerHandle);
     if (manager == nullptr || !manager->isManager || serviceName == nullptr)
@@ -232,7 +233,7 @@ BOOL WINAPI ControlService(SC_HANDLE handle, DWORD control, LPSERVICE_STATUS sta
     return TRUE;
 }
 
-BOOL WINAPI StartServiceA(SC_HANDLE handle, DWORD, LPCSTR*)
+BOOL WINAPI StartServiceW(SC_HANDLE handle, DWORD, LPCWSTR*)
 {
     Service* service = ServiceOf(handle);
     if (service == nullptr)

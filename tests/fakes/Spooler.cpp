@@ -1,41 +1,47 @@
 // winspool stand-ins over an in-memory store of queues and their printer data.
 #include "host_calls.h"
 #include "host_spooler.h"
+#include "host_text.h"
 
 #include <winspool.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 namespace
 {
+using host::text::ToAnsi;
+
 struct Queue
 {
     bool fullAccess = true;
     bool connection = false;
-    std::map<std::pair<std::string, std::string>, host::spooler::Value> data;
-    std::map<std::string, DWORD> failingStores;
+    std::map<std::pair<std::wstring, std::wstring>, host::spooler::Value> data;
+    std::map<std::wstring, DWORD> failingStores;
+    std::map<std::wstring, DWORD> failingReads;
 };
 
 struct OpenPrinter
 {
-    std::string queue;
+    std::wstring queue;
     DWORD access;
 };
 
 struct Store
 {
-    std::map<std::string, Queue> queues;
+    std::map<std::wstring, Queue> queues;
     std::set<std::unique_ptr<OpenPrinter>> handles;
     bool throwOnNextRead = false;
     int storeCount = 0;
     std::vector<DWORD> desiredAccesses;
     DWORD enumerationError = ERROR_SUCCESS;
-    std::optional<std::string> queueAfterEnumeration;
+    std::optional<std::wstring> queueAfterEnumeration;
 };
 
 Store& TheStore()
@@ -70,16 +76,28 @@ bool Enumerated(const Queue& queue, DWORD flags)
     return (flags & (queue.connection ? PRINTER_ENUM_CONNECTIONS : PRINTER_ENUM_LOCAL)) != 0;
 }
 
+std::basic_string<CHAR> NameIn(const std::wstring& name, CHAR)
+{
+    return ToAnsi(name);
+}
+
+std::basic_string<WCHAR> NameIn(const std::wstring& name, WCHAR)
+{
+    return name;
+}
+
+// Level 4 records, then their names, in the caller's buffer, in the record's character type.
+template <typename Record>
 BOOL FillEnumeration(DWORD flags, LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD returned)
 {
-    const auto& queues = TheStore().queues;
-    DWORD count = 0;
+    using Char = std::remove_pointer_t<decltype(Record::pPrinterName)>;
+    std::vector<std::pair<std::basic_string<Char>, const Queue*>> listed;
     size_t total = 0;
-    for (const auto& [name, queue] : queues)
+    for (const auto& [name, queue] : TheStore().queues)
         if (Enumerated(queue, flags))
         {
-            ++count;
-            total += sizeof(PRINTER_INFO_4A) + name.size() + 1;
+            listed.emplace_back(NameIn(name, Char()), &queue);
+            total += sizeof(Record) + (listed.back().first.size() + 1) * sizeof(Char);
         }
     *needed = static_cast<DWORD>(total);
     *returned = 0;
@@ -88,19 +106,37 @@ BOOL FillEnumeration(DWORD flags, LPBYTE buffer, DWORD size, LPDWORD needed, LPD
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return FALSE;
     }
-    auto* record = reinterpret_cast<PRINTER_INFO_4A*>(buffer);
-    char* text = reinterpret_cast<char*>(record + count);
-    for (const auto& [name, queue] : queues)
-        if (Enumerated(queue, flags))
-        {
-            std::memcpy(text, name.c_str(), name.size() + 1);
-            *record++ = {
-                text, nullptr,
-                DWORD(queue.connection ? PRINTER_ATTRIBUTE_NETWORK : PRINTER_ATTRIBUTE_LOCAL)};
-            text += name.size() + 1;
-        }
-    *returned = count;
+    auto* record = reinterpret_cast<Record*>(buffer);
+    auto* text = reinterpret_cast<Char*>(record + listed.size());
+    for (const auto& [name, queue] : listed)
+    {
+        std::copy(name.c_str(), name.c_str() + name.size() + 1, text);
+        *record++ = {
+            text, nullptr,
+            DWORD(queue->connection ? PRINTER_ATTRIBUTE_NETWORK : PRINTER_ATTRIBUTE_LOCAL)};
+        text += name.size() + 1;
+    }
+    *returned = static_cast<DWORD>(listed.size());
     return TRUE;
+}
+
+template <typename Record>
+BOOL EnumPrinters(DWORD flags, const void* name, DWORD level, LPBYTE buffer, DWORD size,
+                  LPDWORD needed, LPDWORD returned)
+{
+    Store& store = TheStore();
+    BOOL result = FALSE;
+    if (needed == nullptr || returned == nullptr || name != nullptr)
+        SetLastError(ERROR_INVALID_PARAMETER);
+    else if (level != 4)
+        SetLastError(ERROR_INVALID_LEVEL);
+    else if (store.enumerationError != ERROR_SUCCESS)
+        SetLastError(store.enumerationError);
+    else
+        result = FillEnumeration<Record>(flags, buffer, size, needed, returned);
+    if (auto added = std::exchange(store.queueAfterEnumeration, std::nullopt))
+        store.queues[*added];
+    return result;
 }
 } // namespace
 
@@ -109,12 +145,12 @@ void host::spooler::Reset()
     TheStore() = Store();
 }
 
-void host::spooler::AddQueue(const std::string& name, bool fullAccess)
+void host::spooler::AddQueue(const std::wstring& name, bool fullAccess)
 {
     TheStore().queues[name].fullAccess = fullAccess;
 }
 
-void host::spooler::AddConnection(const std::string& name, bool fullAccess)
+void host::spooler::AddConnection(const std::wstring& name, bool fullAccess)
 {
     Queue& queue = TheStore().queues[name];
     queue.fullAccess = fullAccess;
@@ -126,26 +162,26 @@ void host::spooler::FailEnumeration(DWORD error)
     TheStore().enumerationError = error;
 }
 
-void host::spooler::AddQueueAfterNextEnumeration(const std::string& name)
+void host::spooler::AddQueueAfterNextEnumeration(const std::wstring& name)
 {
     TheStore().queueAfterEnumeration = name;
 }
 
-void host::spooler::SetValue(const std::string& queue, const std::string& key,
-                             const std::string& name, Value value)
+void host::spooler::SetValue(const std::wstring& queue, const std::wstring& key,
+                             const std::wstring& name, Value value)
 {
     TheStore().queues.at(queue).data[{key, name}] = std::move(value);
 }
 
-void host::spooler::SetDword(const std::string& queue, const std::string& name, DWORD value)
+void host::spooler::SetDword(const std::wstring& queue, const std::wstring& name, DWORD value)
 {
-    SetValue(queue, "\\", name,
+    SetValue(queue, L"\\", name,
              {REG_DWORD, {BYTE(value), BYTE(value >> 8), BYTE(value >> 16), BYTE(value >> 24)}});
 }
 
-std::optional<host::spooler::Value> host::spooler::GetValue(const std::string& queue,
-                                                            const std::string& key,
-                                                            const std::string& name)
+std::optional<host::spooler::Value> host::spooler::GetValue(const std::wstring& queue,
+                                                            const std::wstring& key,
+                                                            const std::wstring& name)
 {
     const Queue& q = TheStore().queues.at(queue);
     auto value = q.data.find({key, name});
@@ -154,18 +190,23 @@ std::optional<host::spooler::Value> host::spooler::GetValue(const std::string& q
     return value->second;
 }
 
-std::optional<DWORD> host::spooler::GetDword(const std::string& queue, const std::string& name)
+std::optional<DWORD> host::spooler::GetDword(const std::wstring& queue, const std::wstring& name)
 {
-    const auto value = GetValue(queue, "\\", name);
+    const auto value = GetValue(queue, L"\\", name);
     if (!value || value->type != REG_DWORD || value->data.size() != sizeof(DWORD))
         return std::nullopt;
     const auto& b = value->data;
     return DWORD(b[0]) | DWORD(b[1]) << 8 | DWORD(b[2]) << 16 | DWORD(b[3]) << 24;
 }
 
-void host::spooler::FailStores(const std::string& queue, const std::string& name, DWORD error)
+void host::spooler::FailStores(const std::wstring& queue, const std::wstring& name, DWORD error)
 {
     TheStore().queues.at(queue).failingStores[name] = error;
+}
+
+void host::spooler::FailReads(const std::wstring& queue, const std::wstring& name, DWORD error)
+{
+    TheStore().queues.at(queue).failingReads[name] = error;
 }
 
 void host::spooler::ThrowOnNextRead()
@@ -197,22 +238,16 @@ std::vector<DWORD> host::spooler::DesiredAccesses()
 BOOL WINAPI EnumPrintersA(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
                           LPDWORD needed, LPDWORD returned)
 {
-    Store& store = TheStore();
-    BOOL result = FALSE;
-    if (needed == nullptr || returned == nullptr || name != nullptr)
-        SetLastError(ERROR_INVALID_PARAMETER);
-    else if (level != 4)
-        SetLastError(ERROR_INVALID_LEVEL);
-    else if (store.enumerationError != ERROR_SUCCESS)
-        SetLastError(store.enumerationError);
-    else
-        result = FillEnumeration(flags, buffer, size, needed, returned);
-    if (auto added = std::exchange(store.queueAfterEnumeration, std::nullopt))
-        store.queues[*added];
-    return result;
+    return EnumPrinters<PRINTER_INFO_4A>(flags, name, level, buffer, size, needed, returned);
 }
 
-BOOL WINAPI OpenPrinterA(LPSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSA defaults)
+BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, DWORD size,
+                          LPDWORD needed, LPDWORD returned)
+{
+    return EnumPrinters<PRINTER_INFO_4W>(flags, name, level, buffer, size, needed, returned);
+}
+
+BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSW defaults)
 {
     Store& store = TheStore();
     const DWORD access = defaults != nullptr ? defaults->DesiredAccess : PRINTER_ACCESS_USE;
@@ -247,7 +282,7 @@ BOOL WINAPI ClosePrinter(HANDLE printer)
     return FALSE;
 }
 
-DWORD WINAPI GetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName, LPDWORD type,
+DWORD WINAPI GetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, LPDWORD type,
                                LPBYTE data, DWORD size, LPDWORD needed)
 {
     if (std::exchange(TheStore().throwOnNextRead, false))
@@ -257,6 +292,9 @@ DWORD WINAPI GetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName,
         return ERROR_INVALID_HANDLE;
     if (keyName == nullptr || valueName == nullptr || needed == nullptr)
         return ERROR_INVALID_PARAMETER;
+    auto failing = queue->failingReads.find(valueName);
+    if (failing != queue->failingReads.end())
+        return failing->second;
     auto value = queue->data.find({keyName, valueName});
     if (value == queue->data.end())
         return ERROR_FILE_NOT_FOUND;
@@ -271,8 +309,27 @@ DWORD WINAPI GetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName,
     return ERROR_SUCCESS;
 }
 
-DWORD WINAPI SetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName, DWORD type,
+DWORD WINAPI SetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, DWORD type,
                                LPBYTE data, DWORD size)
+{
+    const OpenPrinter* open = Find(printer);
+    Queue* queue = QueueOf(open);
+    if (queue == nullptr)
+        return ERROR_INVALID_HANDLE;
+    if (keyName == nullptr || valueName == nullptr || (data == nullptr && size > 0))
+        return ERROR_INVALID_PARAMETER;
+    if ((open->access & PRINTER_ACCESS_ADMINISTER) == 0)
+        return ERROR_ACCESS_DENIED;
+    host::CallLog().push_back("SetPrinterDataEx " + ToAnsi(valueName));
+    auto failing = queue->failingStores.find(valueName);
+    if (failing != queue->failingStores.end())
+        return failing->second;
+    ++TheStore().storeCount;
+    queue->data[{keyName, valueName}] = {type, std::vector<BYTE>(data, data + size)};
+    return ERROR_SUCCESS;
+}
+
+DWORD WINAPI DeletePrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName)
 {
     const OpenPrinter* open = Find(printer);
     Queue* queue = QueueOf(open);
@@ -282,11 +339,6 @@ DWORD WINAPI SetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName,
         return ERROR_INVALID_PARAMETER;
     if ((open->access & PRINTER_ACCESS_ADMINISTER) == 0)
         return ERROR_ACCESS_DENIED;
-    host::CallLog().push_back(std::string("SetPrinterDataEx ") + valueName);
-    auto failing = queue->failingStores.find(valueName);
-    if (failing != queue->failingStores.end())
-        return failing->second;
-    ++TheStore().storeCount;
-    queue->data[{keyName, valueName}] = {type, std::vector<BYTE>(data, data + size)};
-    return ERROR_SUCCESS;
+    host::CallLog().push_back("DeletePrinterDataEx " + ToAnsi(valueName));
+    return queue->data.erase({keyName, valueName}) != 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }

@@ -90,6 +90,54 @@ int WINAPI MultiByteToWideChar(UINT codePage, DWORD, LPCSTR text, int length, LP
     return static_cast<int>(units.size());
 }
 
+std::wstring host::text::Utf16(std::u16string_view text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+std::wstring host::text::FromAnsi(std::string_view text)
+{
+    if (text.empty())
+        return std::wstring();
+    const int length = static_cast<int>(text.size());
+    std::wstring wide(
+        static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string host::text::ToAnsi(std::wstring_view text)
+{
+    std::string bytes;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        char32_t point = static_cast<char32_t>(text[i]);
+        const bool high = point >= 0xD800 && point <= 0xDBFF;
+        const bool low = point >= 0xDC00 && point <= 0xDFFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+            point =
+                0x10000 + ((point - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+        else if (high || low || point > 0x10FFFF)
+            point = kReplacement;
+        if (point < 0x80)
+            bytes += static_cast<char>(point);
+        else if (point < 0x800)
+            bytes +=
+                {static_cast<char>(0xC0 | point >> 6), static_cast<char>(0x80 | (point & 0x3F))};
+        else if (point < 0x10000)
+            bytes += {static_cast<char>(0xE0 | point >> 12),
+                      static_cast<char>(0x80 | (point >> 6 & 0x3F)),
+                      static_cast<char>(0x80 | (point & 0x3F))};
+        else
+            bytes += {static_cast<char>(0xF0 | point >> 18),
+                      static_cast<char>(0x80 | (point >> 12 & 0x3F)),
+                      static_cast<char>(0x80 | (point >> 6 & 0x3F)),
+                      static_cast<char>(0x80 | (point & 0x3F))};
+    }
+    return bytes;
+}
+
 void host::text::UseShiftJisLeadBytes(bool use)
 {
     g_shiftJisLeadBytes = use;

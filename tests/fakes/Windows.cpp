@@ -4,6 +4,7 @@
 #include "Window.h"
 
 #include "host_desktop.h"
+#include "host_text.h"
 
 #include <commctrl.h>
 
@@ -243,6 +244,11 @@ BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR text)
 {
     return Live(hWnd) != nullptr &&
            SendMessageA(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+BOOL WINAPI SetWindowTextW(HWND hWnd, LPCWSTR text)
+{
+    return SetWindowTextA(hWnd, host::text::ToAnsi(text != nullptr ? text : L"").c_str());
 }
 
 int WINAPI GetWindowTextA(HWND hWnd, LPSTR buffer, int maxCount)

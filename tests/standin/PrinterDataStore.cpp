@@ -1,24 +1,25 @@
-// A stand-in for the four spooler calls of the setting tool, for runs under Wine only: Wine's own
-// spooler refuses the printer-data key "\" that the tool uses, so nothing could be stored there.
+// A stand-in for the spooler calls of the setting tool and its console companion, for runs under
+// Wine only: Wine's own spooler refuses the printer-data key "\" that the tool uses, so nothing
+// could be stored there.
 // Printer data is kept in the registry under the queue's own key
 // (HKLM\System\CurrentControlSet\Control\Print\Printers\<queue>), so stored values survive from
 // one run to the next; key "\" is the queue key itself, key "A\B" its subkey A\B. Any queue of the
-// prefix opens, whatever access is asked for.
+// prefix opens, whatever access is asked for; names are UTF-16 throughout, as Windows keeps them.
 //
-// For tests, SETTINGTOOL_FAIL_STORE=<value name>:<error> makes SetPrinterDataExA of that value
+// For tests, SETTINGTOOL_FAIL_STORE=<value name>:<error> makes SetPrinterDataExW of that value
 // fail with that error code and store nothing.
 #include <windows.h>
 #include <winspool.h>
 
-#include <cstdlib>
-#include <cstring>
+#include <cwchar>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace
 {
-const char kPrintersKey[] = "System\\CurrentControlSet\\Control\\Print\\Printers\\";
-const char kFailStoreVariable[] = "SETTINGTOOL_FAIL_STORE";
+const wchar_t kPrintersKey[] = L"System\\CurrentControlSet\\Control\\Print\\Printers";
+const wchar_t kFailStoreVariable[] = L"SETTINGTOOL_FAIL_STORE";
 
 struct Printer
 {
@@ -64,34 +65,34 @@ HKEY QueueKeyOf(HANDLE handle)
 }
 
 // The subkey of the queue key that a printer-data key names; "" is the queue key itself.
-std::string Subkey(const char* keyName)
+std::wstring Subkey(const wchar_t* keyName)
 {
-    std::string key = keyName;
-    const size_t first = key.find_first_not_of('\\');
-    if (first == std::string::npos)
-        return "";
-    const size_t last = key.find_last_not_of('\\');
+    std::wstring key = keyName;
+    const size_t first = key.find_first_not_of(L'\\');
+    if (first == std::wstring::npos)
+        return L"";
+    const size_t last = key.find_last_not_of(L'\\');
     return key.substr(first, last - first + 1);
 }
 
 // The error that SETTINGTOOL_FAIL_STORE asks for when storing valueName, or ERROR_SUCCESS.
-DWORD RequestedStoreFailure(const char* valueName)
+DWORD RequestedStoreFailure(const wchar_t* valueName)
 {
-    char setting[256];
-    const DWORD length = GetEnvironmentVariableA(kFailStoreVariable, setting, sizeof setting);
-    if (length == 0 || length >= sizeof setting)
+    wchar_t setting[256];
+    const DWORD length = GetEnvironmentVariableW(kFailStoreVariable, setting, ARRAYSIZE(setting));
+    if (length == 0 || length >= ARRAYSIZE(setting))
         return ERROR_SUCCESS;
-    char* colon = std::strrchr(setting, ':');
+    wchar_t* colon = std::wcsrchr(setting, L':');
     if (colon == nullptr)
         return ERROR_SUCCESS;
-    *colon = '\0';
-    if (lstrcmpiA(setting, valueName != nullptr ? valueName : "") != 0)
+    *colon = L'\0';
+    if (lstrcmpiW(setting, valueName != nullptr ? valueName : L"") != 0)
         return ERROR_SUCCESS;
-    return static_cast<DWORD>(std::strtoul(colon + 1, nullptr, 10));
+    return static_cast<DWORD>(std::wcstoul(colon + 1, nullptr, 10));
 }
 } // namespace
 
-extern "C" BOOL WINAPI OpenPrinterA(LPSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSA)
+extern "C" BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSW)
 {
     if (handle == nullptr)
     {
@@ -100,14 +101,14 @@ extern "C" BOOL WINAPI OpenPrinterA(LPSTR name, LPHANDLE handle, LPPRINTER_DEFAU
     }
     *handle = nullptr;
     // Only local queues exist here; a backslash would reach into another key.
-    if (name == nullptr || *name == '\0' || std::strchr(name, '\\') != nullptr)
+    if (name == nullptr || *name == L'\0' || std::wcschr(name, L'\\') != nullptr)
     {
         SetLastError(ERROR_INVALID_PRINTER_NAME);
         return FALSE;
     }
     HKEY queueKey = nullptr;
-    const std::string path = std::string(kPrintersKey) + name;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WRITE, &queueKey) !=
+    const std::wstring path = std::wstring(kPrintersKey) + L"\\" + name;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WRITE, &queueKey) !=
         ERROR_SUCCESS)
     {
         SetLastError(ERROR_INVALID_PRINTER_NAME);
@@ -136,22 +137,22 @@ extern "C" BOOL WINAPI ClosePrinter(HANDLE handle)
     return TRUE;
 }
 
-extern "C" DWORD WINAPI GetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR valueName,
+extern "C" DWORD WINAPI GetPrinterDataExW(HANDLE handle, LPCWSTR keyName, LPCWSTR valueName,
                                           LPDWORD type, LPBYTE data, DWORD size, LPDWORD needed)
 {
     const HKEY queueKey = QueueKeyOf(handle);
     if (queueKey == nullptr)
         return ERROR_INVALID_HANDLE;
-    if (keyName == nullptr || *keyName == '\0' || needed == nullptr)
+    if (keyName == nullptr || *keyName == L'\0' || needed == nullptr)
         return ERROR_INVALID_PARAMETER;
     RegKey key;
-    if (RegOpenKeyExA(queueKey, Subkey(keyName).c_str(), 0, KEY_QUERY_VALUE, key.Receive()) !=
+    if (RegOpenKeyExW(queueKey, Subkey(keyName).c_str(), 0, KEY_QUERY_VALUE, key.Receive()) !=
         ERROR_SUCCESS)
         return ERROR_FILE_NOT_FOUND;
     DWORD storedType = 0;
     DWORD storedSize = 0;
     const LONG probe =
-        RegQueryValueExA(key.Get(), valueName, nullptr, &storedType, nullptr, &storedSize);
+        RegQueryValueExW(key.Get(), valueName, nullptr, &storedType, nullptr, &storedSize);
     if (probe != ERROR_SUCCESS)
         return static_cast<DWORD>(probe);
     *needed = storedSize;
@@ -160,24 +161,88 @@ extern "C" DWORD WINAPI GetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR 
     if (storedSize > size || (storedSize > 0 && data == nullptr))
         return ERROR_MORE_DATA;
     return static_cast<DWORD>(
-        RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, data, &storedSize));
+        RegQueryValueExW(key.Get(), valueName, nullptr, nullptr, data, &storedSize));
 }
 
-extern "C" DWORD WINAPI SetPrinterDataExA(HANDLE handle, LPCSTR keyName, LPCSTR valueName,
+extern "C" DWORD WINAPI SetPrinterDataExW(HANDLE handle, LPCWSTR keyName, LPCWSTR valueName,
                                           DWORD type, LPBYTE data, DWORD size)
 {
     const HKEY queueKey = QueueKeyOf(handle);
     if (queueKey == nullptr)
         return ERROR_INVALID_HANDLE;
-    if (keyName == nullptr || *keyName == '\0' || (data == nullptr && size > 0))
+    if (keyName == nullptr || *keyName == L'\0' || (data == nullptr && size > 0))
         return ERROR_INVALID_PARAMETER;
     const DWORD failure = RequestedStoreFailure(valueName);
     if (failure != ERROR_SUCCESS)
         return failure;
     RegKey key;
-    const LONG created = RegCreateKeyExA(queueKey, Subkey(keyName).c_str(), 0, nullptr, 0,
+    const LONG created = RegCreateKeyExW(queueKey, Subkey(keyName).c_str(), 0, nullptr, 0,
                                          KEY_SET_VALUE, nullptr, key.Receive(), nullptr);
     if (created != ERROR_SUCCESS)
         return static_cast<DWORD>(created);
-    return static_cast<DWORD>(RegSetValueExA(key.Get(), valueName, 0, type, data, size));
+    return static_cast<DWORD>(RegSetValueExW(key.Get(), valueName, 0, type, data, size));
+}
+
+extern "C" DWORD WINAPI DeletePrinterDataExW(HANDLE handle, LPCWSTR keyName, LPCWSTR valueName)
+{
+    const HKEY queueKey = QueueKeyOf(handle);
+    if (queueKey == nullptr)
+        return ERROR_INVALID_HANDLE;
+    if (keyName == nullptr || *keyName == L'\0' || valueName == nullptr)
+        return ERROR_INVALID_PARAMETER;
+    RegKey key;
+    if (RegOpenKeyExW(queueKey, Subkey(keyName).c_str(), 0, KEY_SET_VALUE, key.Receive()) !=
+        ERROR_SUCCESS)
+        return ERROR_FILE_NOT_FOUND;
+    return static_cast<DWORD>(RegDeleteValueW(key.Get(), valueName));
+}
+
+// Level 4 only, the local queues of the prefix: the records, then their names.
+extern "C" BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer,
+                                     DWORD size, LPDWORD needed, LPDWORD returned)
+{
+    if (needed == nullptr || returned == nullptr || name != nullptr)
+    {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (level != 4)
+    {
+        SetLastError(ERROR_INVALID_LEVEL);
+        return FALSE;
+    }
+    std::vector<std::wstring> names;
+    RegKey printers;
+    if ((flags & PRINTER_ENUM_LOCAL) != 0 &&
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, kPrintersKey, 0, KEY_READ, printers.Receive()) ==
+            ERROR_SUCCESS)
+        for (DWORD i = 0;; ++i)
+        {
+            wchar_t queue[256];
+            DWORD length = ARRAYSIZE(queue);
+            if (RegEnumKeyExW(printers.Get(), i, queue, &length, nullptr, nullptr, nullptr,
+                              nullptr) != ERROR_SUCCESS)
+                break;
+            names.emplace_back(queue, length);
+        }
+    size_t total = 0;
+    for (const std::wstring& queue : names)
+        total += sizeof(PRINTER_INFO_4W) + (queue.size() + 1) * sizeof(wchar_t);
+    *needed = static_cast<DWORD>(total);
+    *returned = 0;
+    if (total > size || (buffer == nullptr && total > 0))
+    {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return FALSE;
+    }
+    auto* record = reinterpret_cast<PRINTER_INFO_4W*>(buffer);
+    auto* text = reinterpret_cast<wchar_t*>(record + names.size());
+    for (const std::wstring& queue : names)
+    {
+        std::wmemcpy(text, queue.c_str(), queue.size() + 1);
+        *record++ = {text, nullptr, PRINTER_ATTRIBUTE_LOCAL};
+        text += queue.size() + 1;
+    }
+    *returned = static_cast<DWORD>(names.size());
+    return TRUE;
 }

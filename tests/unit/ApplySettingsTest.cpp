@@ -36,6 +36,9 @@ const char kSaveFailed[] = "The settings could not be saved to the printer. Chec
 const char kRestartFailed[] = "The settings were saved, but the print spooler could not be "
                               "restarted. They take effect when the print spooler or the computer "
                               "is restarted.";
+const char kSpoolerStopped[] = "The settings were saved, but the print spooler was stopped and "
+                               "could not be started again. Printing is stopped until the print "
+                               "spooler is started or the computer is restarted.";
 
 TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
 {
@@ -140,11 +143,11 @@ TEST_F(ApplySettingsTest, ASecondOkAfterCorrectingTheTimeoutStoresBoth)
 
 TEST_F(ApplySettingsTest, AFailedStoreIsReportedLeavesThePairAsItWasAndKeepsTheDialogOpen)
 {
-    for (const char* failing : {"BackgroundStatusInterval", "QuenloTimeout"})
+    for (const wchar_t* failing : {L"BackgroundStatusInterval", L"QuenloTimeout"})
     {
         host::ResetAll();
         host::spooler::AddQueue(kQueue);
-        host::services::AddService("Spooler", SERVICE_RUNNING);
+        host::services::AddService(L"Spooler", SERVICE_RUNNING);
         Store(700, 180000);
         host::spooler::FailStores(kQueue, failing, ERROR_ACCESS_DENIED);
         const INT_PTR result = RunDialog([](const DialogUser& user) {
@@ -163,38 +166,46 @@ TEST_F(ApplySettingsTest, AFailedStoreIsReportedLeavesThePairAsItWasAndKeepsTheD
     }
 }
 
-TEST_F(ApplySettingsTest, AFailedRestartIsReportedAfterTheSettingsAreStored)
+TEST_F(ApplySettingsTest, AFailedRestartIsReportedAfterTheSettingsAreStoredAsWhatItLeft)
 {
     const struct
     {
         const char* what;
         std::function<void()> arrange;
         bool startRequested;
+        const char* message;
     } cases[] = {
-        {"no rights on the service manager", [] { host::services::DenyManager(); }, false},
-        {"no rights on the spooler", [] { host::services::DenyServices(); }, false},
-        {"stop never completes",
+        {"no rights on the service manager", [] { host::services::DenyManager(); }, false,
+         kRestartFailed},
+        {"no rights on the spooler", [] { host::services::DenyServices(); }, false, kRestartFailed},
+        {"stop refused: still running",
          [] {
-             host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{-1, 0});
+             host::services::AddService(L"Spooler", SERVICE_RUNNING,
+                                        Behaviour{0, 0, false, true, false});
          },
-         false},
+         false, kRestartFailed},
+        {"stop never completes: start skipped",
+         [] {
+             host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{-1, 0});
+         },
+         false, kSpoolerStopped},
         {"start never completes",
          [] {
-             host::services::AddService("Spooler", SERVICE_RUNNING, Behaviour{0, -1});
+             host::services::AddService(L"Spooler", SERVICE_RUNNING, Behaviour{0, -1});
          },
-         true},
+         true, kSpoolerStopped},
         {"start refused",
          [] {
-             host::services::AddService("Spooler", SERVICE_RUNNING,
+             host::services::AddService(L"Spooler", SERVICE_RUNNING,
                                         Behaviour{0, 0, false, false, true});
          },
-         true},
+         true, kSpoolerStopped},
     };
     for (const auto& c : cases)
     {
         host::ResetAll();
         host::spooler::AddQueue(kQueue);
-        host::services::AddService("Spooler", SERVICE_RUNNING);
+        host::services::AddService(L"Spooler", SERVICE_RUNNING);
         c.arrange();
         const INT_PTR result = RunDialog([](const DialogUser& user) {
             user.Paste(IDC_TIMEOUT_EDIT, "30");
@@ -202,7 +213,7 @@ TEST_F(ApplySettingsTest, AFailedRestartIsReportedAfterTheSettingsAreStored)
         });
         EXPECT_EQ(result, IDOK) << c.what;
         EXPECT_EQ(StoredTimeout(), 30000u) << c.what;
-        EXPECT_EQ(Messages(), std::vector<std::string>{kRestartFailed}) << c.what;
+        EXPECT_EQ(Messages(), std::vector<std::string>{c.message}) << c.what;
         EXPECT_EQ(Logged("StartService Spooler"), c.startRequested) << c.what;
         EXPECT_EQ(host::services::OpenHandles(), 0) << c.what;
     }
@@ -210,11 +221,11 @@ TEST_F(ApplySettingsTest, AFailedRestartIsReportedAfterTheSettingsAreStored)
 
 TEST_F(ApplySettingsTest, AStoppedSpoolerIsStartedWithoutAWarning)
 {
-    host::services::AddService("Spooler", SERVICE_STOPPED);
+    host::services::AddService(L"Spooler", SERVICE_STOPPED);
     RunDialog([](const DialogUser& user) { user.Click(IDOK); });
     EXPECT_FALSE(Logged("ControlService Spooler 1"));
     EXPECT_TRUE(Restarted());
-    EXPECT_EQ(host::services::State("Spooler"), static_cast<DWORD>(SERVICE_RUNNING));
+    EXPECT_EQ(host::services::State(L"Spooler"), static_cast<DWORD>(SERVICE_RUNNING));
     EXPECT_TRUE(host::MessageBoxes().empty());
 }
 

@@ -92,7 +92,7 @@ TEST_F(DialogStartTest, IntervalsBelowATenthComeUpAsTheDefault)
 TEST_F(DialogStartTest, TheQueueNameIsShownInTheReadOnlyBoxAndEnableHasTheFocus)
 {
     RunDialog([](const DialogUser& user) {
-        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), kQueue);
+        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), "Office Laser");
         EXPECT_EQ(GetFocus(), user.Item(IDC_BACKGROUND_ENABLE));
     });
 }

@@ -20,30 +20,30 @@
 class HostSession : public ::testing::Test
 {
   protected:
-    static constexpr const char* kQueue = "Office Laser";
+    static constexpr const wchar_t* kQueue = L"Office Laser";
 
     void SetUp() override
     {
         host::ResetAll();
         host::spooler::AddQueue(kQueue);
-        host::services::AddService("Spooler", SERVICE_RUNNING);
+        host::services::AddService(L"Spooler", SERVICE_RUNNING);
     }
     void TearDown() override { host::ResetAll(); }
 
     static void Store(std::optional<DWORD> interval, std::optional<DWORD> timeout)
     {
         if (interval)
-            host::spooler::SetDword(kQueue, "BackgroundStatusInterval", *interval);
+            host::spooler::SetDword(kQueue, L"BackgroundStatusInterval", *interval);
         if (timeout)
-            host::spooler::SetDword(kQueue, "QuenloTimeout", *timeout);
+            host::spooler::SetDword(kQueue, L"QuenloTimeout", *timeout);
     }
     static std::optional<DWORD> StoredInterval()
     {
-        return host::spooler::GetDword(kQueue, "BackgroundStatusInterval");
+        return host::spooler::GetDword(kQueue, L"BackgroundStatusInterval");
     }
     static std::optional<DWORD> StoredTimeout()
     {
-        return host::spooler::GetDword(kQueue, "QuenloTimeout");
+        return host::spooler::GetDword(kQueue, L"QuenloTimeout");
     }
     static bool Logged(const std::string& call)
     {

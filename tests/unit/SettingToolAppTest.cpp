@@ -4,6 +4,8 @@
 
 #include "app/SettingToolApp.h"
 
+#include <host_text.h>
+
 #include <vector>
 
 namespace
@@ -12,11 +14,11 @@ class SettingToolAppTest : public HostSession
 {
   protected:
     // Starts the program with the given arguments after the program name.
-    int Start(std::vector<std::string> args)
+    int Start(std::vector<std::wstring> args)
     {
-        args.insert(args.begin(), "SettingTool.exe");
-        std::vector<char*> argv;
-        for (std::string& arg : args)
+        args.insert(args.begin(), L"SettingTool.exe");
+        std::vector<wchar_t*> argv;
+        for (std::wstring& arg : args)
             argv.push_back(arg.data());
         argv.push_back(nullptr);
         CSettingToolApp app;
@@ -39,8 +41,8 @@ class SettingToolAppTest : public HostSession
 
 TEST_F(SettingToolAppTest, AnythingButTwoArgumentsAsksToStartFromTheDriver)
 {
-    const std::vector<std::vector<std::string>> wrongStarts = {
-        {}, {kQueue}, {"x", kQueue, "extra"}, {"x", kQueue, "", ""}};
+    const std::vector<std::vector<std::wstring>> wrongStarts = {
+        {}, {kQueue}, {L"x", kQueue, L"extra"}, {L"x", kQueue, L"", L""}};
     for (const auto& args : wrongStarts)
     {
         host::ResetDesktop();
@@ -60,7 +62,7 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
     ExpectOnlyMessage("プリンタドライバのプロパティから起動してください。", "エラー");
     host::ResetDesktop();
     host::SetUiLanguage(0x0411);
-    Start({"x", "No Such Queue"});
+    Start({L"x", L"No Such Queue"});
     ExpectOnlyMessage(
         "選択されたプリンタにアクセスできません。プリンタキューが存在することを確認してください。",
         "エラー");
@@ -68,13 +70,13 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
 
 TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
 {
-    host::spooler::AddQueue("Front Desk", false);
-    for (const char* queue : {"No Such Queue", "Front Desk"})
+    host::spooler::AddQueue(L"Front Desk", false);
+    for (const wchar_t* queue : {L"No Such Queue", L"Front Desk", L""})
     {
         host::ResetDesktop();
         bool dialogShown = false;
         host::SetModalDriver([&](HWND) { dialogShown = true; });
-        EXPECT_EQ(Start({"x", queue}), CSettingToolApp::kExitNoPrinter) << queue;
+        EXPECT_EQ(Start({L"x", queue}), CSettingToolApp::kExitNoPrinter) << queue;
         ExpectOnlyMessage("The choosen printer could not be accessed, please check that it still "
                           "exists as a queue and try again.",
                           "Error");
@@ -85,7 +87,7 @@ TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
 TEST_F(SettingToolAppTest, AFailureInsideTheDialogClosesEverythingAndIsReported)
 {
     host::spooler::ThrowOnNextRead(); // the first read happens in the dialog's start
-    EXPECT_EQ(Start({"x", kQueue}), CSettingToolApp::kExitNoPrinter);
+    EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitNoPrinter);
     ExpectOnlyMessage("The choosen printer could not be accessed, please check that it still "
                       "exists as a queue and try again.",
                       "Error");
@@ -94,17 +96,18 @@ TEST_F(SettingToolAppTest, AFailureInsideTheDialogClosesEverythingAndIsReported)
 
 TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentAsTheMainWindow)
 {
-    const std::string queue = "  Queue with \"odd\" name*  ";
+    // Outside any ANSI code page, with a character beyond the BMP (a surrogate pair).
+    const std::wstring queue = host::text::Utf16(u"  Büro – \"odd\" 🖨 name*  ");
     host::spooler::AddQueue(queue);
     host::SetModalDriver([&](HWND dialog) {
         const DialogUser user(dialog);
-        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), queue);
+        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), "  Büro – \"odd\" 🖨 name*  ");
         ASSERT_NE(AfxGetApp()->m_pMainWnd, nullptr);
         EXPECT_EQ(AfxGetApp()->m_pMainWnd->GetSafeHwnd(), dialog);
         EXPECT_EQ(host::spooler::OpenHandles(), 1);
         user.Click(IDOK);
     });
-    EXPECT_EQ(Start({"anything at all", queue}), CSettingToolApp::kExitSaved);
+    EXPECT_EQ(Start({L"anything at all", queue}), CSettingToolApp::kExitSaved);
     EXPECT_TRUE(host::MessageBoxes().empty());
     EXPECT_EQ(host::spooler::OpenHandles(), 0);
 }
@@ -112,7 +115,7 @@ TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentAsTheMainWindow)
 TEST_F(SettingToolAppTest, CancelEndsWithoutStoringOrTouchingTheSpooler)
 {
     host::SetModalDriver([](HWND dialog) { DialogUser(dialog).Click(IDCANCEL); });
-    EXPECT_EQ(Start({"x", kQueue}), CSettingToolApp::kExitCancelled);
+    EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitCancelled);
     EXPECT_EQ(host::spooler::StoreCount(), 0);
     EXPECT_TRUE(host::CallLog().empty());
     EXPECT_TRUE(host::MessageBoxes().empty());

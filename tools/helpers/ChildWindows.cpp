@@ -7,6 +7,7 @@ namespace
 // Short enough not to blur a start-up of about 100 ms, long enough not to load the wineserver.
 const DWORD kPollMs = 1;
 const DWORD kExitPollMs = 50;
+const UINT kReplyTimeoutMs = 5000;
 
 struct Search
 {
@@ -32,6 +33,19 @@ HWND FindVisibleWindow(DWORD processId, HWND except)
     Search search = {processId, except, nullptr};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+void WaitUntilPainted(HWND window)
+{
+    // RDW_UPDATENOW sends the paint messages to the window and each control and returns when
+    // they have been handled; the rounds catch what the first painting queued in turn.
+    for (int i = 0; i < 3; ++i)
+    {
+        DWORD_PTR reply = 0;
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, &reply);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    }
 }
 
 CChild::~CChild()

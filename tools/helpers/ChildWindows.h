@@ -1,5 +1,6 @@
-// Starting a program as a child process, finding its visible top-level windows and closing them.
-// Shared by the start-up watcher and the screenshot helper.
+// Starting a program as a child process, finding its visible top-level windows, waiting until
+// they have painted and closing them. Shared by the start-up watcher, the screenshot helper and
+// winehelper.
 #pragma once
 
 #include <windows.h>
@@ -29,3 +30,8 @@ class CChild
 
 // The visible top-level window of process id highest in the z-order, other than except.
 HWND FindVisibleWindow(DWORD processId, HWND except);
+
+// Returns once the thread of window (of any process) has handled everything queued before and
+// has painted the window with all its controls. A window is visible before it has painted, so a
+// picture taken as soon as it shows can hold half a dialog.
+void WaitUntilPainted(HWND window);

@@ -16,19 +16,6 @@ namespace
 // Longer than the spooler restart that a pressed OK may start before a warning appears.
 const DWORD kShowTimeoutMs = 60000;
 const DWORD kCloseTimeoutMs = 10000;
-const UINT kReplyTimeoutMs = 5000;
-
-// Returns once the window's thread has handled everything queued before, painting included.
-void WaitUntilSettled(HWND window)
-{
-    for (int i = 0; i < 3; ++i)
-    {
-        DWORD_PTR reply = 0;
-        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, &reply);
-        RedrawWindow(window, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    }
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -64,7 +51,7 @@ int main(int argc, char** argv)
     }
     else
     {
-        WaitUntilSettled(window);
+        WaitUntilPainted(window);
         RECT rect;
         GetWindowRect(window, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,

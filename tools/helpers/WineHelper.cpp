@@ -5,7 +5,10 @@
 //                                          language of each run (their character set becomes
 //                                          DEFAULT_CHARSET)
 //   winehelper wait-window <title> <ms>    exit 0 once a visible window with that title is up
+//                                          and has painted
 //   winehelper close-window <title> <ms>   clicks its Cancel button, exit 0 once it is gone
+#include "ChildWindows.h"
+
 #include <windows.h>
 #include <winspool.h>
 
@@ -150,7 +153,8 @@ int WaitWindow(const char* title, DWORD timeoutMs)
 {
     const std::wstring wideTitle = WideArgument(2);
     const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (FindVisibleWindow(wideTitle) == nullptr)
+    HWND window = nullptr;
+    while ((window = FindVisibleWindow(wideTitle)) == nullptr)
     {
         if (GetTickCount64() >= end)
         {
@@ -159,6 +163,7 @@ int WaitWindow(const char* title, DWORD timeoutMs)
         }
         Sleep(kPollMs);
     }
+    WaitUntilPainted(window);
     return 0;
 }
 

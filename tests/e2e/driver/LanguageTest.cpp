@@ -119,9 +119,11 @@ TEST_F(LanguageStoreFailure, IsReportedAndTheDialogStaysOpen)
     EXPECT_EQ(run.WaitForExit(), 1);
 }
 
-using LanguageRestartFailure = ProgramTest;
+using LanguageSpoolerStopped = ProgramTest;
 
-TEST_F(LanguageRestartFailure, IsReportedAfterStoringAndTheDialogCloses)
+// The spooler stops, but is disabled and cannot start again: printing is stopped, and the
+// warning must say so.
+TEST_F(LanguageSpoolerStopped, IsReportedAfterStoringAndTheDialogCloses)
 {
     StoreSettings(700, 180000);
     ASSERT_TRUE(StartSpooler());
@@ -138,7 +140,7 @@ TEST_F(LanguageRestartFailure, IsReportedAfterStoringAndTheDialogCloses)
     const MessageBoxSeen box = run.WaitForMessageBox();
     ASSERT_NE(box.window, nullptr) << "no message box";
     EXPECT_EQ(box.caption, Texts().errorCaption);
-    EXPECT_EQ(box.text, Texts().restartFailed);
+    EXPECT_EQ(box.text, Texts().spoolerStopped);
     ASSERT_TRUE(run.Dismiss(box));
     EXPECT_EQ(run.WaitForExit(), 0);
     EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 1500u);

@@ -14,6 +14,8 @@ const UiTexts kEnglish = {
     "settings, then try again.",
     "The settings were saved, but the print spooler could not be restarted. They take effect when "
     "the print spooler or the computer is restarted.",
+    "The settings were saved, but the print spooler was stopped and could not be started again. "
+    "Printing is stopped until the print spooler is started or the computer is restarted.",
     "Enable",
     "Cancel",
     "[ second ]",
@@ -28,6 +30,8 @@ const UiTexts kJapanese = {
     "度やり直してください。",
     "設定は保存されましたが、印刷スプーラを再起動できませんでした。設定は印刷スプーラまたはコンピュ"
     "ータの再起動後に有効になります。",
+    "設定は保存されましたが、印刷スプーラを停止した後、再び開始できませんでした。印刷スプーラを開始"
+    "するかコンピュータを再起動するまで、印刷はできません。",
     "有効",
     "キャンセル",
     "[ 秒 ]",

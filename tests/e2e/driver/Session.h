@@ -16,6 +16,7 @@ struct UiTexts
     const char* startFromDriver;
     const char* saveFailed;
     const char* restartFailed;
+    const char* spoolerStopped;
     const char* enable;
     const char* cancel;
     const char* unit;

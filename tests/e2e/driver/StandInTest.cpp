@@ -9,13 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e
 {
 namespace
 {
 const char kScratchValue[] = "E2EScratch";
-const char kScratchKey[] = "E2E Scratch";
+const wchar_t kScratchValueW[] = L"E2EScratch";
+const wchar_t kScratchKey[] = L"E2E Scratch";
 const char kPrinterKey[] = "System\\CurrentControlSet\\Control\\Print\\Printers\\E2E Printer";
 
 class StandIn : public testing::Test
@@ -30,10 +32,11 @@ class StandIn : public testing::Test
         s_copy = std::string(directory) + "e2e-standin.dll";
         CopyFileA(dll.c_str(), s_copy.c_str(), FALSE);
         s_module = LoadLibraryA(s_copy.c_str());
-        open = Function<decltype(&OpenPrinterA)>("OpenPrinterA");
+        open = Function<decltype(&OpenPrinterW)>("OpenPrinterW");
         close = Function<decltype(&ClosePrinter)>("ClosePrinter");
-        get = Function<decltype(&GetPrinterDataExA)>("GetPrinterDataExA");
-        set = Function<decltype(&SetPrinterDataExA)>("SetPrinterDataExA");
+        get = Function<decltype(&GetPrinterDataExW)>("GetPrinterDataExW");
+        set = Function<decltype(&SetPrinterDataExW)>("SetPrinterDataExW");
+        remove = Function<decltype(&DeletePrinterDataExW)>("DeletePrinterDataExW");
     }
 
     static void TearDownTestSuite()
@@ -46,7 +49,7 @@ class StandIn : public testing::Test
     void SetUp() override
     {
         ASSERT_NE(s_module, nullptr) << "cannot load " << s_copy;
-        char queue[] = "E2E Printer";
+        wchar_t queue[] = L"E2E Printer";
         ASSERT_TRUE(open(queue, &m_printer, nullptr));
     }
 
@@ -59,14 +62,14 @@ class StandIn : public testing::Test
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPrinterKey, 0, KEY_ALL_ACCESS, &key) == 0)
         {
             RegDeleteValueA(key, kScratchValue);
-            RegDeleteTreeA(key, kScratchKey);
+            RegDeleteTreeW(key, kScratchKey);
             RegCloseKey(key);
         }
     }
 
-    DWORD SetDword(const char* key, DWORD value)
+    DWORD SetDword(const wchar_t* key, DWORD value)
     {
-        return set(m_printer, key, kScratchValue, REG_DWORD, reinterpret_cast<LPBYTE>(&value),
+        return set(m_printer, key, kScratchValueW, REG_DWORD, reinterpret_cast<LPBYTE>(&value),
                    sizeof value);
     }
 
@@ -77,18 +80,19 @@ class StandIn : public testing::Test
 
     static inline std::string s_copy;
     static inline HMODULE s_module = nullptr;
-    static inline decltype(&OpenPrinterA) open = nullptr;
+    static inline decltype(&OpenPrinterW) open = nullptr;
     static inline decltype(&ClosePrinter) close = nullptr;
-    static inline decltype(&GetPrinterDataExA) get = nullptr;
-    static inline decltype(&SetPrinterDataExA) set = nullptr;
+    static inline decltype(&GetPrinterDataExW) get = nullptr;
+    static inline decltype(&SetPrinterDataExW) set = nullptr;
+    static inline decltype(&DeletePrinterDataExW) remove = nullptr;
     HANDLE m_printer = nullptr;
 };
 
 TEST_F(StandIn, OpensOnlyTheQueuesOfThePrefix)
 {
-    for (const char* name : {"No Such Printer", "", "E2E Printer\\PrinterDriverData"})
+    for (const wchar_t* name : {L"No Such Printer", L"", L"E2E Printer\\PrinterDriverData"})
     {
-        std::string queue = name;
+        std::wstring queue = name;
         HANDLE printer = reinterpret_cast<HANDLE>(1);
         SetLastError(0);
         EXPECT_FALSE(open(queue.data(), &printer, nullptr)) << '"' << name << '"';
@@ -107,7 +111,7 @@ TEST_F(StandIn, RefusesAClosedHandle)
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
     DWORD needed = 0;
     BYTE data[4];
-    EXPECT_EQ(get(closed, "\\", kScratchValue, nullptr, data, sizeof data, &needed),
+    EXPECT_EQ(get(closed, L"\\", kScratchValueW, nullptr, data, sizeof data, &needed),
               static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 
@@ -117,54 +121,79 @@ TEST_F(StandIn, ReadsWhatItStoresUnderTheQueueKey)
     DWORD needed = 0;
     DWORD value = 0;
     auto* data = reinterpret_cast<LPBYTE>(&value);
-    EXPECT_EQ(get(m_printer, "\\", kScratchValue, &type, data, sizeof value, &needed),
+    EXPECT_EQ(get(m_printer, L"\\", kScratchValueW, &type, data, sizeof value, &needed),
               static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 
-    ASSERT_EQ(SetDword("\\", 700), 0u);
+    ASSERT_EQ(SetDword(L"\\", 700), 0u);
     EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), 700u) << "not under the queue's own key";
 
-    EXPECT_EQ(get(m_printer, "\\", kScratchValue, &type, data, sizeof value, &needed), 0u);
+    EXPECT_EQ(get(m_printer, L"\\", kScratchValueW, &type, data, sizeof value, &needed), 0u);
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(needed, 4u);
     EXPECT_EQ(value, 700u);
 
     value = 0;
-    EXPECT_EQ(get(m_printer, "\\", kScratchValue, nullptr, data, sizeof value, &needed), 0u)
+    EXPECT_EQ(get(m_printer, L"\\", kScratchValueW, nullptr, data, sizeof value, &needed), 0u)
         << "no type wanted";
     EXPECT_EQ(value, 700u);
 
     needed = 0;
-    EXPECT_EQ(get(m_printer, "\\", kScratchValue, nullptr, data, 2, &needed),
+    EXPECT_EQ(get(m_printer, L"\\", kScratchValueW, nullptr, data, 2, &needed),
               static_cast<DWORD>(ERROR_MORE_DATA));
     EXPECT_EQ(needed, 4u);
 }
 
 TEST_F(StandIn, KeepsOtherKeysApart)
 {
-    const std::string key = std::string(kScratchKey) + "\\Sub";
-    char text[] = "abc";
-    ASSERT_EQ(set(m_printer, key.c_str(), kScratchValue, REG_SZ, reinterpret_cast<LPBYTE>(text),
+    const std::wstring key = std::wstring(kScratchKey) + L"\\Sub";
+    wchar_t text[] = L"abc";
+    ASSERT_EQ(set(m_printer, key.c_str(), kScratchValueW, REG_SZ, reinterpret_cast<LPBYTE>(text),
                   sizeof text),
               0u);
-    char read[8] = "";
+    wchar_t read[8] = L"";
     DWORD type = 0;
     DWORD needed = 0;
-    EXPECT_EQ(get(m_printer, key.c_str(), kScratchValue, &type, reinterpret_cast<LPBYTE>(read),
+    EXPECT_EQ(get(m_printer, key.c_str(), kScratchValueW, &type, reinterpret_cast<LPBYTE>(read),
                   sizeof read, &needed),
               0u);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_STREQ(read, "abc");
+    EXPECT_STREQ(read, L"abc");
     EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), std::nullopt) << "leaked into key \"\\\"";
+}
+
+TEST_F(StandIn, DeletesAValueAndSaysWhenThereIsNone)
+{
+    ASSERT_EQ(SetDword(L"\\", 700), 0u);
+    EXPECT_EQ(remove(m_printer, L"\\", kScratchValueW), 0u);
+    EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), std::nullopt);
+    EXPECT_EQ(remove(m_printer, L"\\", kScratchValueW), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST_F(StandIn, ListsTheQueuesOfThePrefix)
+{
+    const auto enumerate = Function<decltype(&EnumPrintersW)>("EnumPrintersW");
+    DWORD needed = 0;
+    DWORD returned = 0;
+    EXPECT_FALSE(enumerate(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &returned));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    std::vector<BYTE> buffer(needed);
+    ASSERT_TRUE(
+        enumerate(PRINTER_ENUM_LOCAL, nullptr, 4, buffer.data(), needed, &needed, &returned));
+    const auto* records = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
+    bool found = false;
+    for (DWORD i = 0; i < returned; ++i)
+        found = found || std::wstring(records[i].pPrinterName) == L"E2E Printer";
+    EXPECT_TRUE(found) << returned << " queues listed";
 }
 
 TEST_F(StandIn, FailsTheStoreItIsToldToFail)
 {
-    ASSERT_EQ(SetDword("\\", 700), 0u);
+    ASSERT_EQ(SetDword(L"\\", 700), 0u);
     SetEnvironmentVariableA("SETTINGTOOL_FAIL_STORE", "E2EScratch:1234");
-    EXPECT_EQ(SetDword("\\", 800), 1234u);
+    EXPECT_EQ(SetDword(L"\\", 800), 1234u);
     EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), 700u);
     SetEnvironmentVariableA("SETTINGTOOL_FAIL_STORE", "OtherValue:1234");
-    EXPECT_EQ(SetDword("\\", 900), 0u);
+    EXPECT_EQ(SetDword(L"\\", 900), 0u);
     EXPECT_EQ(StoredValue(kTestQueue, kScratchValue), 900u);
 }
 } // namespace

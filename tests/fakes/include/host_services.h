@@ -20,15 +20,15 @@ struct Behaviour
 };
 
 void Reset();
-void AddService(const std::string& name, DWORD state, Behaviour behaviour = {});
-DWORD State(const std::string& name);
+void AddService(const std::wstring& name, DWORD state, Behaviour behaviour = {});
+DWORD State(const std::wstring& name);
 // A new process id after each start, as the spooler gets.
-DWORD ProcessId(const std::string& name);
-// OpenSCManagerA fails (no rights); OpenServiceA fails for every service.
+DWORD ProcessId(const std::wstring& name);
+// OpenSCManagerW fails (no rights); OpenServiceW fails for every service.
 void DenyManager();
 void DenyServices();
-// Machines besides this one whose service managers OpenSCManagerA can open; each holds the
+// Machines besides this one whose service managers OpenSCManagerW can open; each holds the
 // same services as this one.
-void AddMachine(const std::string& machine);
+void AddMachine(const std::wstring& machine);
 int OpenHandles();
 } // namespace host::services

@@ -216,6 +216,8 @@ BOOL WINAPI IsDBCSLeadByte(BYTE character);
 // user32: windows, dialogs and controls
 LRESULT WINAPI SendMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR text);
+// Kept as UTF-8, the text of every window here.
+BOOL WINAPI SetWindowTextW(HWND hWnd, LPCWSTR text);
 int WINAPI GetWindowTextA(HWND hWnd, LPSTR buffer, int maxCount);
 int WINAPI GetWindowTextLengthA(HWND hWnd);
 BOOL WINAPI EnableWindow(HWND hWnd, BOOL enable);
@@ -277,9 +279,9 @@ typedef struct _SERVICE_STATUS
     DWORD dwWaitHint;
 } SERVICE_STATUS, *LPSERVICE_STATUS;
 
-SC_HANDLE WINAPI OpenSCManagerA(LPCSTR machineName, LPCSTR databaseName, DWORD desiredAccess);
-SC_HANDLE WINAPI OpenServiceA(SC_HANDLE manager, LPCSTR serviceName, DWORD desiredAccess);
+SC_HANDLE WINAPI OpenSCManagerW(LPCWSTR machineName, LPCWSTR databaseName, DWORD desiredAccess);
+SC_HANDLE WINAPI OpenServiceW(SC_HANDLE manager, LPCWSTR serviceName, DWORD desiredAccess);
 BOOL WINAPI CloseServiceHandle(SC_HANDLE handle);
 BOOL WINAPI QueryServiceStatus(SC_HANDLE service, LPSERVICE_STATUS status);
 BOOL WINAPI ControlService(SC_HANDLE service, DWORD control, LPSERVICE_STATUS status);
-BOOL WINAPI StartServiceA(SC_HANDLE service, DWORD argc, LPCSTR* argv);
+BOOL WINAPI StartServiceW(SC_HANDLE service, DWORD argc, LPCWSTR* argv);

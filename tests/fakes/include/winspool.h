@@ -8,12 +8,12 @@
 #define PRINTER_ALL_ACCESS                                                                         \
     (STANDARD_RIGHTS_REQUIRED | PRINTER_ACCESS_ADMINISTER | PRINTER_ACCESS_USE)
 
-typedef struct _PRINTER_DEFAULTSA
+typedef struct _PRINTER_DEFAULTSW
 {
-    LPSTR pDatatype;
+    LPWSTR pDatatype;
     void* pDevMode;
     DWORD DesiredAccess;
-} PRINTER_DEFAULTSA, *LPPRINTER_DEFAULTSA;
+} PRINTER_DEFAULTSW, *LPPRINTER_DEFAULTSW;
 
 #define PRINTER_ENUM_LOCAL 0x00000002
 #define PRINTER_ENUM_CONNECTIONS 0x00000004
@@ -27,13 +27,24 @@ typedef struct _PRINTER_INFO_4A
     DWORD Attributes;
 } PRINTER_INFO_4A, *PPRINTER_INFO_4A, *LPPRINTER_INFO_4A;
 
+typedef struct _PRINTER_INFO_4W
+{
+    LPWSTR pPrinterName;
+    LPWSTR pServerName;
+    DWORD Attributes;
+} PRINTER_INFO_4W, *PPRINTER_INFO_4W, *LPPRINTER_INFO_4W;
+
 // Level 4 only: local queues, and with PRINTER_ENUM_CONNECTIONS the connections to queues on
-// print servers. The strings follow the records in the caller's buffer.
+// print servers. The strings follow the records in the caller's buffer; the A variant gives the
+// names in the ANSI code page (UTF-8 here).
 BOOL WINAPI EnumPrintersA(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,
                           LPDWORD needed, LPDWORD returned);
-BOOL WINAPI OpenPrinterA(LPSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSA defaults);
+BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, DWORD size,
+                          LPDWORD needed, LPDWORD returned);
+BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSW defaults);
 BOOL WINAPI ClosePrinter(HANDLE printer);
-DWORD WINAPI GetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName, LPDWORD type,
+DWORD WINAPI GetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, LPDWORD type,
                                LPBYTE data, DWORD size, LPDWORD needed);
-DWORD WINAPI SetPrinterDataExA(HANDLE printer, LPCSTR keyName, LPCSTR valueName, DWORD type,
+DWORD WINAPI SetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, DWORD type,
                                LPBYTE data, DWORD size);
+DWORD WINAPI DeletePrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName);

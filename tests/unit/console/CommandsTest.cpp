@@ -5,11 +5,14 @@
 #include "console/Messages.h"
 
 #include <host_console.h>
+#include <host_text.h>
 
 #include <winspool.h>
 
 namespace
 {
+using host::text::FromAnsi;
+
 const char kRemote[] = "\\\\printhost\\Front Desk";
 const char kRestartLocal[] = "ControlService Spooler 1";
 const char kRestartRemote[] = "ControlService Spooler@\\\\printhost 1";
@@ -17,22 +20,26 @@ const char kRestartRemote[] = "ControlService Spooler@\\\\printhost 1";
 class CommandsTest : public HostSession
 {
   protected:
+    // The name as this program's narrow arguments carry it.
+    static constexpr const char* kQueue = "Office Laser";
+
     static int Run(const std::vector<std::string>& args) { return RunSettingToolCmd(args); }
     static const std::string& Out() { return host::console::Output(); }
     static const std::string& Err() { return host::console::Errors(); }
     static void AddStoredQueue(const std::string& name, DWORD interval, DWORD timeout)
     {
-        host::spooler::AddQueue(name);
-        host::spooler::SetDword(name, "BackgroundStatusInterval", interval);
-        host::spooler::SetDword(name, "QuenloTimeout", timeout);
+        const std::wstring queue = FromAnsi(name);
+        host::spooler::AddQueue(queue);
+        host::spooler::SetDword(queue, L"BackgroundStatusInterval", interval);
+        host::spooler::SetDword(queue, L"QuenloTimeout", timeout);
     }
     static std::optional<DWORD> Interval(const std::string& queue)
     {
-        return host::spooler::GetDword(queue, "BackgroundStatusInterval");
+        return host::spooler::GetDword(FromAnsi(queue), L"BackgroundStatusInterval");
     }
     static std::optional<DWORD> Timeout(const std::string& queue)
     {
-        return host::spooler::GetDword(queue, "QuenloTimeout");
+        return host::spooler::GetDword(FromAnsi(queue), L"QuenloTimeout");
     }
     static int Restarts() { return CountLogged(kRestartLocal) + CountLogged(kRestartRemote); }
 };
@@ -129,7 +136,7 @@ TEST_F(CommandsTest, ShowJsonGivesOneObjectPerQueueAndLine)
 
 TEST_F(CommandsTest, ShowAndListOnlyReadWithTheRightToPrint)
 {
-    host::spooler::AddQueue("Print Only", false);
+    host::spooler::AddQueue(L"Print Only", false);
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"show", kQueue, "Print Only"}, {"list"}, {"list", "--json"}})
     {
@@ -146,8 +153,8 @@ TEST_F(CommandsTest, ShowAndListOnlyReadWithTheRightToPrint)
 TEST_F(CommandsTest, ListShowsLocalQueuesAndConnections)
 {
     AddStoredQueue("Annex", 1000, 9000);
-    host::spooler::AddConnection(kRemote);
-    host::spooler::AddQueueAfterNextEnumeration("Late Arrival");
+    host::spooler::AddConnection(FromAnsi(kRemote));
+    host::spooler::AddQueueAfterNextEnumeration(L"Late Arrival");
     EXPECT_EQ(Run({"list", "--json"}), kExitDone);
     std::vector<std::string> listed;
     for (size_t start = 0; start < Out().size();)
@@ -217,7 +224,7 @@ TEST_F(CommandsTest, SetStoresExactlyTheValuesGivenAndRestartsOnce)
                              "This computer: the print spooler was restarted.\n");
         EXPECT_EQ(Err(), "") << c.said;
         EXPECT_EQ(Restarts(), 1) << c.said;
-        EXPECT_EQ(host::services::State("Spooler"), static_cast<DWORD>(SERVICE_RUNNING));
+        EXPECT_EQ(host::services::State(L"Spooler"), static_cast<DWORD>(SERVICE_RUNNING));
     }
 }
 
@@ -290,19 +297,19 @@ TEST_F(CommandsTest, AQueueThatFailsDoesNotStopTheOthersAndTheWorstOutcomeWins)
         {"all good", [] {}, {kQueue, "Annex"}, kExitDone, {kQueue, "Annex"}, 1},
         {"one missing", [] {}, {"Nowhere", kQueue, "Annex"}, kExitNotOpened, {kQueue, "Annex"}, 1},
         {"no full access",
-         [] { host::spooler::AddQueue("Print Only", false); },
+         [] { host::spooler::AddQueue(L"Print Only", false); },
          {kQueue, "Print Only", "Annex"},
          kExitNotOpened,
          {kQueue, "Annex"},
          1},
         {"timeout refused",
-         [] { host::spooler::FailStores("Annex", "QuenloTimeout", 5); },
+         [] { host::spooler::FailStores(L"Annex", L"QuenloTimeout", 5); },
          {"Annex", kQueue},
          kExitStoreFailed,
          {kQueue},
          1},
         {"store and open failures",
-         [] { host::spooler::FailStores("Annex", "BackgroundStatusInterval", 1722); },
+         [] { host::spooler::FailStores(L"Annex", L"BackgroundStatusInterval", 1722); },
          {"Nowhere", "Annex", kQueue},
          kExitStoreFailed,
          {kQueue},
@@ -374,7 +381,7 @@ TEST_F(CommandsTest, AQueueThatFailsDoesNotStopTheOthersAndTheWorstOutcomeWins)
 TEST_F(CommandsTest, AFailedStoreSaysWhatTheQueueHoldsNow)
 {
     Store(1000, 9000);
-    host::spooler::FailStores(kQueue, "QuenloTimeout", 5);
+    host::spooler::FailStores(FromAnsi(kQueue), L"QuenloTimeout", 5);
     EXPECT_EQ(Run({"set", kQueue, "--interval", "3", "--timeout", "30"}), kExitStoreFailed);
     EXPECT_EQ(Err(), "Office Laser: the settings could not be stored (error 5).\n"
                      "Office Laser: stored there now:\n"
@@ -419,11 +426,11 @@ TEST_F(CommandsTest, EachMachineWhereSomethingWasStoredIsRestartedOnce)
     for (const auto& c : cases)
     {
         SetUp();
-        host::spooler::AddQueue("Annex");
-        host::spooler::AddConnection(kRemote);
-        host::spooler::AddQueue("\\\\PRINTHOST\\Back Office");
+        host::spooler::AddQueue(L"Annex");
+        host::spooler::AddConnection(FromAnsi(kRemote));
+        host::spooler::AddQueue(L"\\\\PRINTHOST\\Back Office");
         if (c.serverAvailable)
-            host::services::AddMachine("\\\\printhost");
+            host::services::AddMachine(L"\\\\printhost");
         std::vector<std::string> args = {"set", "--timeout", "30"};
         args.insert(args.end(), c.queues.begin(), c.queues.end());
         EXPECT_EQ(Run(args), c.status) << c.what;
@@ -438,7 +445,7 @@ TEST_F(CommandsTest, EachMachineWhereSomethingWasStoredIsRestartedOnce)
 TEST_F(CommandsTest, SetInJapanese)
 {
     host::SetUiLanguage(0x0411);
-    host::spooler::AddQueue("Annex");
+    host::spooler::AddQueue(L"Annex");
     host::services::DenyManager();
     EXPECT_EQ(Run({"set", kQueue, "Nowhere", "--interval", "0.5", "--timeout", "10"}),
               kExitNotOpened);

@@ -11,18 +11,18 @@ class PrinterAccessTest : public HostSession
 
 TEST_F(PrinterAccessTest, TheRightToPrintReadsTheSettingsButCannotStoreThem)
 {
-    host::spooler::AddQueue("Print Only", false);
-    for (const char* queue : {kQueue, "Print Only"})
+    host::spooler::AddQueue(L"Print Only", false);
+    for (const wchar_t* queue : {kQueue, L"Print Only"})
     {
-        host::spooler::SetDword(queue, "QuenloTimeout", 30000);
+        host::spooler::SetDword(queue, L"QuenloTimeout", 30000);
         CPrinterInfo printer(queue, PRINTER_ACCESS_USE);
         EXPECT_EQ(host::spooler::LastDesiredAccess(), static_cast<DWORD>(PRINTER_ACCESS_USE));
         EXPECT_EQ(printer.GetIoTimeout(), 30000u) << queue;
         EXPECT_EQ(printer.SetSettings(1000, 60000), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-        EXPECT_EQ(host::spooler::GetDword(queue, "QuenloTimeout"), 30000u) << queue;
-        EXPECT_FALSE(host::spooler::GetDword(queue, "BackgroundStatusInterval")) << queue;
+        EXPECT_EQ(host::spooler::GetDword(queue, L"QuenloTimeout"), 30000u) << queue;
+        EXPECT_FALSE(host::spooler::GetDword(queue, L"BackgroundStatusInterval")) << queue;
     }
-    EXPECT_THROW(CPrinterInfo("Print Only"), CPrinterInfoException);
+    EXPECT_THROW(CPrinterInfo(L"Print Only"), CPrinterInfoException);
     EXPECT_EQ(host::spooler::LastDesiredAccess(), static_cast<DWORD>(PRINTER_ALL_ACCESS));
 }
 } // namespace

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "handles/UniqueHandle.h"
+
+#include <windows.h>
+
+// An open service manager or service (OpenSCManagerW, OpenServiceW), closed with
+// CloseServiceHandle.
+using UniqueServiceHandle = UniqueHandle<SC_HANDLE, &CloseServiceHandle>;
