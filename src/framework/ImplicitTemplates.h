@@ -1,4 +1,5 @@
-// Force-included into the shipped programs' sources (never into the tests).
+// Force-included into every C++ source of the product tree: the shipped programs and the test
+// program built like them.
 //
 // libstdc++ declares std::basic_string, and some other templates, as explicitly instantiated in
 // the library, so the compiler calls the library's copies instead of generating its own. Pulling

@@ -22,8 +22,9 @@ double FromBits(uint64_t bits)
     return value;
 }
 
-// The double nearest to significand * 2^exponent (ties to even), for a significand of at most 53
-// bits that was rounded for the exponent of a normal double, or for -1074 below that.
+// The double significand * 2^exponent, for a significand already rounded to 53 bits at the
+// exponent of a normal double (2^53 when the rounding carried out of them), or at -1074 below
+// that; infinity above the largest double.
 double Compose(uint64_t significand, int exponent)
 {
     if (significand == kHiddenBit << 1)
@@ -42,7 +43,7 @@ double Compose(uint64_t significand, int exponent)
 // The double nearest to numerator / denominator, both non-zero, the quotient below 10^310.
 double NearestDouble(CBigUnsigned numerator, CBigUnsigned denominator)
 {
-    // 2^binary <= quotient < 2^(binary + 1)
+    // Made to hold 2^binary <= quotient < 2^(binary + 1).
     int binary = numerator.BitLength() - denominator.BitLength();
     CBigUnsigned scaled = binary >= 0 ? denominator : numerator;
     scaled.ShiftLeft(binary >= 0 ? binary : -binary);
