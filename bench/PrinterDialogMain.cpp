@@ -1,6 +1,7 @@
 // A reference for the start-up benchmark: the bare dialog after the same printer access as the
 // setting tool's start (open the queue named by the second argument, read the two settings,
-// close it), so that the printer access and the rest of the tool can be told apart.
+// close it, through the same wide calls), so that the printer access and the rest of the tool
+// can be told apart.
 #include "BareDialog.h"
 
 #include <winspool.h>
@@ -8,20 +9,20 @@
 #include <cstdlib>
 #include <initializer_list>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
     if (__argc != 3)
         return 2;
-    char datatype[] = "Raw";
-    PRINTER_DEFAULTSA defaults = {datatype, nullptr, PRINTER_ALL_ACCESS};
+    wchar_t datatype[] = L"Raw";
+    PRINTER_DEFAULTSW defaults = {datatype, nullptr, PRINTER_ALL_ACCESS};
     HANDLE printer = nullptr;
-    if (!OpenPrinterA(__argv[2], &printer, &defaults))
+    if (!OpenPrinterW(__wargv[2], &printer, &defaults))
         return 3;
-    for (const char* name : {"BackgroundStatusInterval", "QuenloTimeout"})
+    for (const wchar_t* name : {L"BackgroundStatusInterval", L"QuenloTimeout"})
     {
         BYTE value[sizeof(DWORD)];
         DWORD needed = 0;
-        GetPrinterDataExA(printer, "\\", name, nullptr, value, sizeof value, &needed);
+        GetPrinterDataExW(printer, L"\\", name, nullptr, value, sizeof value, &needed);
     }
     ClosePrinter(printer);
     return ShowBareDialog(instance);
