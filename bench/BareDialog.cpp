@@ -23,6 +23,7 @@ int ShowBareDialog(HINSTANCE instance)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
-    return static_cast<int>(DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETTINGS_DIALOG),
+    // A Unicode dialog, as the tool's own is.
+    return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS_DIALOG),
                                             nullptr, BareDialogProc, 0));
 }

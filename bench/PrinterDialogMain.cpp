@@ -1,7 +1,7 @@
 // A reference for the start-up benchmark: the bare dialog after the same printer access as the
 // setting tool's start (open the queue named by the second argument, read the two settings,
-// close it, through the same wide calls), so that the printer access and the rest of the tool
-// can be told apart.
+// close it, wide as the tool does), so that the printer access and the rest of the tool can be
+// told apart.
 #include "BareDialog.h"
 
 #include <winspool.h>
@@ -21,8 +21,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
     for (const wchar_t* name : {L"BackgroundStatusInterval", L"QuenloTimeout"})
     {
         BYTE value[sizeof(DWORD)];
+        DWORD type = 0;
         DWORD needed = 0;
-        GetPrinterDataExW(printer, L"\\", name, nullptr, value, sizeof value, &needed);
+        GetPrinterDataExW(printer, L"\\", name, &type, value, sizeof value, &needed);
     }
     ClosePrinter(printer);
     return ShowBareDialog(instance);

@@ -2,7 +2,7 @@
 # Makes the pictures of the program in docs/: the settings dialog and every message box, in
 # English and Japanese, each cropped to its window. Runs under a virtual display of its own
 # (xvfb-run) and in a Wine prefix of its own (build/wineprefix-screenshots), since it changes
-# stored settings and disables the spooler service there for one of the pictures.
+# stored settings and changes the spooler service there (start type, program) for two pictures.
 #   tools/screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,13 +23,18 @@ DOCS="$PWD/docs"
 cmake --preset product >/dev/null
 cmake --build --preset product --target SettingTool >/dev/null
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target e2e_winspool winehelper show-and-hold >/dev/null
+cmake --build --preset windows --target e2e_winspool stubborn-service winehelper show-and-hold \
+    >/dev/null
 
-# The service manager reads the start type when a Wine session begins, so each change ends the
-# session; Wine's sc.exe cannot change it.
+# The service manager reads the start type and program when a Wine session begins, so each
+# change ends the session; Wine's sc.exe cannot change them.
+SPOOLER_KEY="HKLM\\System\\CurrentControlSet\\Services\\Spooler"
 spooler_start_type() {
-    wine reg add "HKLM\\System\\CurrentControlSet\\Services\\Spooler" /v Start /t REG_DWORD \
-        /d "$1" /f >/dev/null
+    wine reg add "$SPOOLER_KEY" /v Start /t REG_DWORD /d "$1" /f >/dev/null
+    wineserver -w
+}
+spooler_program() {
+    wine reg add "$SPOOLER_KEY" /v ImagePath /t REG_SZ /d "$1" /f >/dev/null
     wineserver -w
 }
 
@@ -78,12 +83,27 @@ for language in en ja; do
     shot "message-save-failed-$language" "$language" wine --ok "SettingTool.exe 1 \"$QUEUE\""
 done
 
-# A disabled spooler cannot be started again after OK has stored the settings.
+# A disabled spooler stops but cannot be started again after OK has stored the settings.
 spooler_start_type 4
+for language in en ja; do
+    shot "message-spooler-stopped-$language" "$language" stand-in --ok \
+        "SettingTool.exe 1 \"$QUEUE\""
+done
+spooler_start_type 3
+
+# A spooler that cannot be stopped keeps running with the old settings: the stubborn stand-in
+# (tests/standin) in the place of the spooler's program, started in a session kept open for the
+# pictures. It accepts no control, so the session is ended, not waited for.
+spooler_own_program=$(wine reg query "$SPOOLER_KEY" /v ImagePath | tr -d '\r' |
+    sed -n 's/^ *ImagePath *REG_[A-Z_]* *//p')
+spooler_program "$(winepath -w "$BUILD/stubborn-service.exe")"
+wineserver -p
+wine net start Spooler >/dev/null 2>&1 || true
 for language in en ja; do
     shot "message-restart-failed-$language" "$language" stand-in --ok "SettingTool.exe 1 \"$QUEUE\""
 done
-spooler_start_type 3
+wineserver -k
+spooler_program "$spooler_own_program"
 store_settings 700 180000
 wineserver -w
 exit $failed

@@ -3,7 +3,9 @@
 #include "framework/WinApp.h"
 
 // The program: started by a printer driver's property page as "SettingTool <any> <queue>", it
-// runs the settings dialog for that queue. Exit status (ExitInstance): see ExitStatus.
+// runs the settings dialog for that queue. When the queue refuses full access to an unelevated
+// process, it starts itself once more through the consent prompt and ends as that instance ends
+// (see app/StartDecision.h). Exit status (ExitInstance): see ExitStatus.
 class CSettingToolApp : public CWinApp
 {
   public:
@@ -12,7 +14,8 @@ class CSettingToolApp : public CWinApp
         kExitSaved = 0,      // OK: settings stored
         kExitCancelled = 1,  // Cancel, or the dialog could not be shown
         kExitWrongStart = 2, // not started with exactly two arguments
-        kExitNoPrinter = 3,  // the queue cannot be accessed, or the dialog failed
+        kExitNoPrinter = 3,  // the queue cannot be accessed (also when consent was not given),
+                             // or the dialog failed
     };
 
     CSettingToolApp() : CWinApp(nullptr) {}

@@ -6,26 +6,12 @@
 
 namespace
 {
-std::string LowerAscii(std::string text)
+bool IsHelp(const std::wstring& argument)
 {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
+    return SameName(argument, L"--help") || SameName(argument, L"-h") || argument == L"/?";
 }
 
-// word is lower case.
-bool Is(const std::string& argument, const char* word)
-{
-    return LowerAscii(argument) == word;
-}
-
-bool IsHelp(const std::string& argument)
-{
-    return Is(argument, "--help") || Is(argument, "-h") || argument == "/?";
-}
-
-ParsedCommandLine Failure(CommandLineError error, const std::string& argument = "")
+ParsedCommandLine Failure(CommandLineError error, const std::wstring& argument = L"")
 {
     ParsedCommandLine result;
     result.error = error;
@@ -33,31 +19,41 @@ ParsedCommandLine Failure(CommandLineError error, const std::string& argument = 
     return result;
 }
 
+struct VerbName
+{
+    const wchar_t* word;
+    Verb verb;
+};
+
+const VerbName kVerbs[] = {
+    {L"help", Verb::kHelp},   {L"show", Verb::kShow}, {L"list", Verb::kList},
+    {L"check", Verb::kCheck}, {L"set", Verb::kSet},
+};
+
 class Parser
 {
   public:
-    explicit Parser(const std::vector<std::string>& arguments) : m_arguments(arguments) {}
+    explicit Parser(const std::vector<std::wstring>& arguments) : m_arguments(arguments) {}
 
     ParsedCommandLine Parse()
     {
         if (m_arguments.empty())
             return Failure(CommandLineError::kNoCommand);
-        for (const std::string& argument : m_arguments)
+        for (const std::wstring& argument : m_arguments)
         {
-            if (argument == "--")
+            if (argument == L"--")
                 break;
             if (IsHelp(argument))
                 return m_result;
         }
-        const std::string& word = m_arguments[0];
-        if (Is(word, "show"))
-            m_result.command.verb = Verb::kShow;
-        else if (Is(word, "list"))
-            m_result.command.verb = Verb::kList;
-        else if (Is(word, "set"))
-            m_result.command.verb = Verb::kSet;
-        else
-            return Failure(CommandLineError::kNotUnderstood, word);
+        const auto verb =
+            std::find_if(std::begin(kVerbs), std::end(kVerbs),
+                         [&](const VerbName& v) { return SameName(m_arguments[0], v.word); });
+        if (verb == std::end(kVerbs))
+            return Failure(CommandLineError::kUnknownCommand, m_arguments[0]);
+        m_result.command.verb = verb->verb;
+        if (verb->verb == Verb::kHelp)
+            return m_result;
 
         for (m_next = 1; m_next < m_arguments.size() && m_result.error == CommandLineError::kNone;)
             Take(m_arguments[m_next++]);
@@ -67,74 +63,80 @@ class Parser
     }
 
   private:
-    void Fail(CommandLineError error, const std::string& argument = "")
+    void Fail(CommandLineError error, const std::wstring& argument = L"")
     {
         m_result.error = error;
         m_result.argument = argument;
     }
 
-    void Take(const std::string& argument)
+    bool Takes(Verb verb) const { return m_result.command.verb == verb; }
+
+    // check and set compare or store the values given.
+    bool TakesValues() const { return Takes(Verb::kCheck) || Takes(Verb::kSet); }
+
+    void Take(const std::wstring& argument)
     {
-        if (m_queuesOnly || argument.empty() || argument[0] != '-')
+        if (m_queuesOnly || argument.empty() || argument[0] != L'-')
             TakeQueue(argument);
-        else if (argument == "--")
+        else if (argument == L"--")
             m_queuesOnly = true;
         else
             TakeOption(argument);
     }
 
-    void TakeQueue(const std::string& name)
+    void TakeQueue(const std::wstring& name)
     {
-        if (m_result.command.verb == Verb::kList)
+        std::vector<std::wstring>& queues = m_result.command.queues;
+        if (Takes(Verb::kList))
             Fail(CommandLineError::kNotUnderstood, name);
         else if (!IsQueueName(name))
             Fail(CommandLineError::kBadQueueName, name);
-        else
-            m_result.command.queues.push_back(name);
+        else if (std::none_of(queues.begin(), queues.end(),
+                              [&](const std::wstring& q) { return SameName(q, name); }))
+            queues.push_back(name);
     }
 
-    void TakeOption(const std::string& argument)
+    void TakeOption(const std::wstring& argument)
     {
         Command& command = m_result.command;
-        const size_t equals = argument.find('=');
-        const std::string name = argument.substr(0, equals);
-        const bool isSet = command.verb == Verb::kSet;
-        if (isSet && Is(name, "--interval"))
-        {
-            if (const auto value = Value(argument, equals))
-            {
-                command.interval = ParseIntervalSetting(*value);
-                if (!command.interval)
-                    Fail(CommandLineError::kBadInterval, *value);
-            }
-        }
-        else if (isSet && Is(name, "--timeout"))
-        {
-            if (const auto value = Value(argument, equals))
-            {
-                command.timeout = ParseTimeoutSetting(*value);
-                if (!command.timeout)
-                    Fail(CommandLineError::kBadTimeout, *value);
-            }
-        }
-        else if (equals != std::string::npos)
+        const size_t equals = argument.find(L'=');
+        const std::wstring name = argument.substr(0, equals);
+        if (TakesValues() && SameName(name, L"--interval"))
+            TakeValue(argument, equals, ParseIntervalSetting, command.interval,
+                      CommandLineError::kBadInterval);
+        else if (TakesValues() && SameName(name, L"--timeout"))
+            TakeValue(argument, equals, ParseTimeoutSetting, command.timeout,
+                      CommandLineError::kBadTimeout);
+        else if (equals != std::wstring::npos)
             Fail(CommandLineError::kNotUnderstood, argument);
-        else if (isSet && Is(name, "--no-restart"))
+        else if (Takes(Verb::kSet) && SameName(name, L"--no-restart"))
             Flag(name, command.restart, false);
-        else if (!isSet && Is(name, "--json"))
+        else if (SameName(name, L"--json"))
             Flag(name, command.json, true);
         else
             Fail(CommandLineError::kNotUnderstood, argument);
     }
 
+    void TakeValue(const std::wstring& argument, size_t equals,
+                   std::optional<DWORD> (*parse)(const std::wstring&), std::optional<DWORD>& into,
+                   CommandLineError invalid)
+    {
+        const auto value = Value(argument, equals);
+        if (!value)
+            return;
+        into = parse(*value);
+        if (!into)
+            Fail(invalid, *value);
+    }
+
     // The option's value, from after "=" or from the next argument; fails when it is missing
     // or the option came before.
-    std::optional<std::string> Value(const std::string& argument, size_t equals)
+    std::optional<std::wstring> Value(const std::wstring& argument, size_t equals)
     {
-        const std::string name = argument.substr(0, equals);
+        const std::wstring name = argument.substr(0, equals);
         if (!FirstTime(name))
             return std::nullopt;
-        if (equals != std::string::npos)
+        if (equals != std::wstring::npos)
             return argument.substr(equals + 1);
         if (m_next == m_arguments.size())
         {
@@ -144,42 +146,42 @@ class Parser
         return m_arguments[m_next++];
     }
 
-    void Flag(const std::string& name, bool& flag, bool value)
+    void Flag(const std::wstring& name, bool& flag, bool value)
     {
         if (FirstTime(name))
             flag = value;
     }
 
-    bool FirstTime(const std::string& name)
+    bool FirstTime(const std::wstring& name)
     {
-        const std::string option = LowerAscii(name);
-        if (std::find(m_seen.begin(), m_seen.end(), option) != m_seen.end())
+        if (std::any_of(m_seen.begin(), m_seen.end(),
+                        [&](const std::wstring& seen) { return SameName(seen, name); }))
         {
             Fail(CommandLineError::kRepeatedOption, name);
             return false;
         }
-        m_seen.push_back(option);
+        m_seen.push_back(name);
         return true;
     }
 
     void CheckComplete()
     {
         const Command& command = m_result.command;
-        if (command.verb != Verb::kList && command.queues.empty())
+        if (!Takes(Verb::kList) && command.queues.empty())
             Fail(CommandLineError::kNoQueue);
-        else if (command.verb == Verb::kSet && !command.interval && !command.timeout)
+        else if (TakesValues() && !command.interval && !command.timeout)
             Fail(CommandLineError::kNothingToSet);
     }
 
-    const std::vector<std::string>& m_arguments;
+    const std::vector<std::wstring>& m_arguments;
     ParsedCommandLine m_result;
     size_t m_next = 0;
     bool m_queuesOnly = false;
-    std::vector<std::string> m_seen;
+    std::vector<std::wstring> m_seen;
 };
 } // namespace
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments)
 {
     return Parser(arguments).Parse();
 }

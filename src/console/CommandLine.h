@@ -13,15 +13,18 @@ enum class Verb
     kHelp,
     kShow,
     kList,
+    kCheck,
     kSet,
 };
 
 struct Command
 {
     Verb verb = Verb::kHelp;
-    std::vector<std::string> queues;
+    // Each queue once, in the order first named: a name repeated (ignoring the case of ASCII
+    // letters) is the same queue.
+    std::vector<std::wstring> queues;
     bool json = false;
-    // Milliseconds to store; an option not given leaves that value as it is stored.
+    // Milliseconds asked for; an option not given leaves that value out of set and check.
     std::optional<DWORD> interval;
     std::optional<DWORD> timeout;
     bool restart = true;
@@ -31,7 +34,8 @@ enum class CommandLineError
 {
     kNone,
     kNoCommand,
-    kNotUnderstood,  // an unknown command or option, or an argument the command takes none of
+    kUnknownCommand,
+    kNotUnderstood,  // an unknown option, or an argument the command takes none of
     kMissingValue,   // an option without its value
     kRepeatedOption, // an option given twice, which could only hide a mistake
     kNoQueue,
@@ -45,11 +49,11 @@ struct ParsedCommandLine
 {
     Command command;
     CommandLineError error = CommandLineError::kNone;
-    std::string argument; // the argument the error is about, if one is
+    std::wstring argument; // the argument the error is about, if one is
 };
 
 // The arguments after the program name. Command words, option names and "off" are read without
 // regard to ASCII case, as Windows commands are. Options may come before, between or after the
 // queue names, as "--name value" or "--name=value"; after "--" every argument is a queue name.
-// "--help", "-h" or "/?" anywhere before "--" asks for the help.
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+// The command "help", or "--help", "-h" or "/?" anywhere before "--", asks for the help.
+ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments);

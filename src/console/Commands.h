@@ -1,5 +1,7 @@
 #pragma once
 
+#include "console/ConsoleOutput.h"
+
 #include <string>
 #include <vector>
 
@@ -7,6 +9,7 @@
 enum ExitStatus
 {
     kExitDone = 0,
+    kExitDiffers = 1,       // check: a queue does not hold what was asked
     kExitUsage = 2,         // usage or invalid value: nothing was opened or stored
     kExitNotOpened = 3,     // a queue could not be opened (or the queues could not be listed)
     kExitStoreFailed = 4,   // a queue refused a store
@@ -14,9 +17,10 @@ enum ExitStatus
 };
 
 // The status that tells the more serious of two outcomes. A status must never claim more than
-// happened: 5 says the values were stored, so any queue not stored outranks it.
+// happened: 5 says the values were stored, so any queue not stored outranks it, and 1 says the
+// queue was read, so a queue that could not be opened outranks it.
 int WorseStatus(int a, int b);
 
-// The program: the arguments after its name in, the exit status out; messages go through
-// WriteToConsole, results to standard output and problems to standard error.
-int RunSettingToolCmd(const std::vector<std::string>& arguments);
+// The program: the arguments after its name in, the exit status out; results go to standard
+// output and problems to standard error, both through out.
+int RunSettingToolCmd(const std::vector<std::wstring>& arguments, ConsoleOutput& out);

@@ -1,34 +1,19 @@
 #include "console/Json.h"
 
-#include <windows.h>
-
-#include <vector>
-
-namespace
+std::string EscapedUnit(wchar_t unit)
 {
-std::vector<WCHAR> ToUtf16(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    const int length = static_cast<int>(text.size());
-    const int count = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-    std::vector<WCHAR> units(count > 0 ? static_cast<size_t>(count) : 0);
-    if (count <= 0 ||
-        MultiByteToWideChar(CP_ACP, 0, text.data(), length, units.data(), count) != count)
-    {
-        // Not text in the code page: each byte stands for a character that cannot be shown.
-        units.clear();
-        for (const char c : text)
-            units.push_back(static_cast<unsigned char>(c) < 0x80 ? static_cast<WCHAR>(c) : 0xFFFD);
-    }
-    return units;
+    // Written digit by digit: a formatted print would link mingw's whole printf.
+    const auto code = static_cast<unsigned>(unit) & 0xFFFF;
+    std::string escape = "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        escape += "0123456789abcdef"[(code >> shift) & 0xF];
+    return escape;
 }
-} // namespace
 
-std::string JsonString(const std::string& ansiText)
+std::string JsonString(const std::wstring& text)
 {
     std::string json = "\"";
-    for (const WCHAR unit : ToUtf16(ansiText))
+    for (const wchar_t unit : text)
     {
         const auto code = static_cast<unsigned>(unit) & 0xFFFF;
         if (code == '"' || code == '\\')
@@ -42,10 +27,7 @@ std::string JsonString(const std::string& ansiText)
         }
         else
         {
-            // Written digit by digit: a formatted print would link mingw's whole printf.
-            json += "\\u";
-            for (int shift = 12; shift >= 0; shift -= 4)
-                json += "0123456789abcdef"[(code >> shift) & 0xF];
+            json += EscapedUnit(unit);
         }
     }
     return json + "\"";

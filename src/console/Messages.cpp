@@ -1,16 +1,15 @@
 #include "console/Messages.h"
 
-#include "console/ConsoleWrite.h"
 #include "resources/ResourceString.h"
 
-std::string Substitute(const std::string& pattern, const std::vector<std::string>& arguments)
+std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstring>& arguments)
 {
-    std::string text;
+    std::wstring text;
     for (size_t i = 0; i < pattern.size(); ++i)
     {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const size_t number = next >= '1' && next <= '9' ? static_cast<size_t>(next - '0') : 0;
-        if (pattern[i] == '%' && number != 0 && number <= arguments.size())
+        const wchar_t next = i + 1 < pattern.size() ? pattern[i + 1] : L'\0';
+        const size_t number = next >= L'1' && next <= L'9' ? static_cast<size_t>(next - L'0') : 0;
+        if (pattern[i] == L'%' && number != 0 && number <= arguments.size())
         {
             text += arguments[number - 1];
             ++i;
@@ -23,17 +22,22 @@ std::string Substitute(const std::string& pattern, const std::vector<std::string
     return text;
 }
 
-std::string Message(UINT id, const std::vector<std::string>& arguments)
+std::wstring Message(UINT id, const std::vector<std::wstring>& arguments)
 {
-    return Substitute(LoadResourceString(id), arguments);
+    return Substitute(LoadResourceStringW(id), arguments);
 }
 
-void SayLine(UINT id, const std::vector<std::string>& arguments)
+std::wstring Widened(const std::string& ascii)
 {
-    WriteToConsole(ConsoleStream::kOutput, Message(id, arguments) + "\n");
+    return std::wstring(ascii.begin(), ascii.end());
 }
 
-void ComplainLine(UINT id, const std::vector<std::string>& arguments)
+void SayLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments)
 {
-    WriteToConsole(ConsoleStream::kError, Message(id, arguments) + "\n");
+    out.Write(ConsoleStream::kOutput, Message(id, arguments) + L"\n");
+}
+
+void ComplainLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments)
+{
+    out.Write(ConsoleStream::kError, Message(id, arguments) + L"\n");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "console/ConsoleOutput.h"
+
 #include <windows.h>
 
 #include <string>
@@ -7,11 +9,14 @@
 
 // The pattern with %1 to %9 replaced by the arguments, in one pass: an argument's own "%2" is
 // not replaced again. A % not followed by the number of a given argument stays as it is.
-std::string Substitute(const std::string& pattern, const std::vector<std::string>& arguments);
+std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstring>& arguments);
 
 // A string resource in the user's language with its arguments put in.
-std::string Message(UINT id, const std::vector<std::string>& arguments = {});
+std::wstring Message(UINT id, const std::vector<std::wstring>& arguments = {});
+
+// ASCII text (numbers, JSON) as UTF-16.
+std::wstring Widened(const std::string& ascii);
 
 // Writes one line (or, for a string with line breaks, lines) to standard output or error.
-void SayLine(UINT id, const std::vector<std::string>& arguments = {});
-void ComplainLine(UINT id, const std::vector<std::string>& arguments = {});
+void SayLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
+void ComplainLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});

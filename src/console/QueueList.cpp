@@ -13,13 +13,13 @@ QueueList ListQueues()
     QueueList list;
     // Level 4 comes from the spooler's own list, without asking any print server.
     const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
-    std::vector<PRINTER_INFO_4A> buffer;
+    std::vector<PRINTER_INFO_4W> buffer;
     for (int attempt = 0; attempt < kAttempts; ++attempt)
     {
-        const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(PRINTER_INFO_4A));
+        const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(PRINTER_INFO_4W));
         DWORD needed = 0;
         DWORD returned = 0;
-        if (EnumPrintersA(flags, nullptr, 4, reinterpret_cast<LPBYTE>(buffer.data()), size, &needed,
+        if (EnumPrintersW(flags, nullptr, 4, reinterpret_cast<LPBYTE>(buffer.data()), size, &needed,
                           &returned))
         {
             list.error = ERROR_SUCCESS;
@@ -31,7 +31,7 @@ QueueList ListQueues()
         list.error = GetLastError();
         if (list.error != ERROR_INSUFFICIENT_BUFFER || needed <= size)
             return list;
-        buffer.resize((needed + sizeof(PRINTER_INFO_4A) - 1) / sizeof(PRINTER_INFO_4A));
+        buffer.resize((needed + sizeof(PRINTER_INFO_4W) - 1) / sizeof(PRINTER_INFO_4W));
     }
     return list;
 }

@@ -7,7 +7,7 @@
 
 struct QueueList
 {
-    std::vector<std::string> names;
+    std::vector<std::wstring> names;
     DWORD error = ERROR_SUCCESS; // why the spooler could not list them
 };
 

@@ -1,8 +1,10 @@
-// Entry of SettingToolCmd.exe. The command line arrives in the ANSI code page, as queue names
-// are passed to the spooler.
+// Entry of SettingToolCmd.exe. The command line is read as UTF-16, so that a queue name in any
+// script reaches the spooler unchanged.
 #include "console/Commands.h"
+#include "console/StandardStreams.h"
 
-int main(int argc, char** argv)
+int wmain(int argc, wchar_t** argv)
 {
-    return RunSettingToolCmd(std::vector<std::string>(argv + 1, argv + argc));
+    CStandardStreams streams;
+    return RunSettingToolCmd(std::vector<std::wstring>(argv + 1, argv + argc), streams);
 }

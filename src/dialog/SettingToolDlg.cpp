@@ -1,6 +1,5 @@
 #include "dialog/SettingToolDlg.h"
 
-#include "framework/WinApp.h"
 #include "printer/PrinterInfo.h"
 #include "resource.h"
 #include "resources/ResourceString.h"
@@ -8,7 +7,7 @@
 #include "settings/NumberText.h"
 #include "settings/SettingRanges.h"
 
-#include <commctrl.h>
+#include <optional>
 
 namespace
 {
@@ -18,126 +17,78 @@ using settings::kTimeoutMaxSeconds;
 using settings::kTimeoutMinSeconds;
 
 // Texts on the way to a valid number: the change routines leave them alone and OK refuses them.
-bool IsUnfinishedInterval(const std::string& text)
+bool IsUnfinishedInterval(const std::wstring& text)
 {
-    return text.empty() || text == "0" || text == "0.";
+    return text.empty() || text == L"0" || text == L"0.";
 }
 
-bool IsUnfinishedTimeout(const std::string& text)
+bool IsUnfinishedTimeout(const std::wstring& text)
 {
-    return text.size() <= 1 && (text.empty() || (text[0] >= '0' && text[0] <= '4'));
+    return text.size() <= 1 && (text.empty() || (text[0] >= L'0' && text[0] <= L'4'));
 }
 
-void SetSpinPos(CWnd* spin, short position)
+// The number a box's text starts with, when every character of it is one of allowed; nothing
+// otherwise. A character outside ASCII is never one of them: a full-width "１" is not a digit.
+std::optional<double> NumberIn(const std::wstring& text, const wchar_t* allowed)
 {
-    spin->SendMessage(UDM_SETPOS, 0, MAKELPARAM(position, 0));
+    if (text.find_first_not_of(allowed) != std::wstring::npos)
+        return std::nullopt;
+    std::string ascii;
+    for (const wchar_t c : text)
+        ascii += static_cast<char>(c);
+    return ParseDecimal(ascii);
 }
 
-short GetSpinPos(const CWnd* spin)
+// The number rules write ASCII; the boxes hold UTF-16.
+std::wstring Widen(const std::string& ascii)
 {
-    return static_cast<short>(LOWORD(spin->SendMessage(UDM_GETPOS)));
-}
-
-void AttachSpin(CWnd* spin, CWnd* box, int low, int high)
-{
-    spin->SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(box->GetSafeHwnd()));
-    spin->SendMessage(UDM_SETRANGE, 0, MAKELPARAM(high, low));
+    return std::wstring(ascii.begin(), ascii.end());
 }
 } // namespace
 
-CSettingToolDlg::CSettingToolDlg(CWnd* parent, CPrinterInfo* printer)
-    : CDialog(IDD_SETTINGS_DIALOG, parent),
-      m_hIcon(LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_pPrinter(printer)
+CSettingToolDlg::CSettingToolDlg(DialogControls& controls, CPrinterInfo* printer)
+    : m_controls(controls), m_pPrinter(printer)
 {
 }
 
 BOOL CSettingToolDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-
-    m_pQueueEdit = GetDlgItem(IDC_PRINTER_QUEUE);
-    m_pIntervalEdit = GetDlgItem(IDC_INTERVAL_EDIT);
-    m_pEnableCheck = GetDlgItem(IDC_BACKGROUND_ENABLE);
-    m_pIntervalSpin = GetDlgItem(IDC_INTERVAL_SPIN);
-    m_pTimeoutEdit = GetDlgItem(IDC_TIMEOUT_EDIT);
-    m_pTimeoutSpin = GetDlgItem(IDC_TIMEOUT_SPIN);
-
-    m_pQueueEdit->SetWindowText(m_pPrinter->GetPrinterName());
-    m_pEnableCheck->SendMessage(
-        BM_SETCHECK, m_pPrinter->IsBackgroundStatusEnabled() ? BST_CHECKED : BST_UNCHECKED);
+    m_controls.SetText(IDC_PRINTER_QUEUE, m_pPrinter->GetPrinterName());
+    m_controls.SetCheck(IDC_BACKGROUND_ENABLE, m_pPrinter->IsBackgroundStatusEnabled() != FALSE);
     OnEnableClicked();
 
-    AttachSpin(m_pIntervalSpin, m_pIntervalEdit, kIntervalMinTenths, kIntervalMaxTenths);
+    m_controls.AttachSpin(IDC_INTERVAL_SPIN, IDC_INTERVAL_EDIT);
+    m_controls.SetSpinRange(IDC_INTERVAL_SPIN, kIntervalMinTenths, kIntervalMaxTenths);
     ShowInterval(MillisecondsToSeconds(m_pPrinter->GetStatusInterval()));
-    AttachSpin(m_pTimeoutSpin, m_pTimeoutEdit, kTimeoutMinSeconds, kTimeoutMaxSeconds);
+    m_controls.AttachSpin(IDC_TIMEOUT_SPIN, IDC_TIMEOUT_EDIT);
+    m_controls.SetSpinRange(IDC_TIMEOUT_SPIN, kTimeoutMinSeconds, kTimeoutMaxSeconds);
     ShowTimeout(MillisecondsToSeconds(m_pPrinter->GetIoTimeout()));
     return TRUE;
 }
 
-bool CSettingToolDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result)
+void CSettingToolDlg::OnCommand(int id, int code)
 {
-    switch (message)
-    {
-    case WM_PAINT:
-        if (!IsIconic())
-            return false;
-        OnPaint();
-        return true;
-    case WM_QUERYDRAGICON:
-        result = reinterpret_cast<INT_PTR>(OnQueryDragIcon());
-        return true;
-    case WM_VSCROLL:
-        OnVScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return false; // the default processing sees it too
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_BACKGROUND_ENABLE && HIWORD(wParam) == BN_CLICKED)
-            OnEnableClicked();
-        else if (LOWORD(wParam) == IDC_INTERVAL_EDIT && HIWORD(wParam) == EN_CHANGE)
-            OnChangeInterval();
-        else if (LOWORD(wParam) == IDC_TIMEOUT_EDIT && HIWORD(wParam) == EN_CHANGE)
-            OnChangeTimeout();
-        else
-            return false;
-        return true;
-    default:
-        return false;
-    }
-}
-
-void CSettingToolDlg::OnPaint()
-{
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(m_hWnd, &paint);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
-    RECT client;
-    GetClientRect(&client);
-    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, m_hIcon);
-    EndPaint(m_hWnd, &paint);
-}
-
-HCURSOR CSettingToolDlg::OnQueryDragIcon()
-{
-    return m_hIcon;
+    if (id == IDC_BACKGROUND_ENABLE && code == BN_CLICKED)
+        OnEnableClicked();
+    else if (id == IDC_INTERVAL_EDIT && code == EN_CHANGE)
+        OnChangeInterval();
+    else if (id == IDC_TIMEOUT_EDIT && code == EN_CHANGE)
+        OnChangeTimeout();
 }
 
 void CSettingToolDlg::OnEnableClicked()
 {
-    const bool checked = m_pEnableCheck->SendMessage(BM_GETCHECK) != BST_UNCHECKED;
-    m_pIntervalEdit->EnableWindow(checked);
-    m_pIntervalSpin->EnableWindow(checked);
+    const bool checked = m_controls.IsChecked(IDC_BACKGROUND_ENABLE);
+    m_controls.Enable(IDC_INTERVAL_EDIT, checked);
+    m_controls.Enable(IDC_INTERVAL_SPIN, checked);
     if (!checked)
         return;
     // Switching on shows what is stored, not what was typed before switching off.
     const DWORD stored = m_pPrinter->GetStatusInterval();
     if (stored == 0)
     {
-        SetSpinPos(m_pIntervalSpin, 5);
-        m_pIntervalEdit->SetWindowText("0.5");
+        m_controls.SetSpinPos(IDC_INTERVAL_SPIN, 5);
+        m_controls.SetText(IDC_INTERVAL_EDIT, L"0.5");
     }
     else
     {
@@ -147,126 +98,120 @@ void CSettingToolDlg::OnEnableClicked()
 
 void CSettingToolDlg::ShowInterval(float seconds)
 {
-    SetSpinPos(m_pIntervalSpin,
-               ClampedPosition(seconds * 10.0, kIntervalMinTenths, kIntervalMaxTenths));
-    m_pIntervalEdit->SetWindowText(FormatFixed(seconds, 1));
+    m_controls.SetSpinPos(IDC_INTERVAL_SPIN,
+                          ClampedPosition(seconds * 10.0, kIntervalMinTenths, kIntervalMaxTenths));
+    m_controls.SetText(IDC_INTERVAL_EDIT, Widen(FormatFixed(seconds, 1)));
 }
 
 void CSettingToolDlg::ShowTimeout(float seconds)
 {
-    SetSpinPos(m_pTimeoutSpin, ClampedPosition(seconds, kTimeoutMinSeconds, kTimeoutMaxSeconds));
-    m_pTimeoutEdit->SetWindowText(FormatFixed(seconds, 0));
+    m_controls.SetSpinPos(IDC_TIMEOUT_SPIN,
+                          ClampedPosition(seconds, kTimeoutMinSeconds, kTimeoutMaxSeconds));
+    m_controls.SetText(IDC_TIMEOUT_EDIT, Widen(FormatFixed(seconds, 0)));
 }
 
-void CSettingToolDlg::OnVScroll(UINT code, UINT position, HWND scrollBar)
+void CSettingToolDlg::OnVScroll(int code, int position, int spinId)
 {
     if (code != SB_THUMBPOSITION)
         return;
-    if (scrollBar == m_pIntervalSpin->GetSafeHwnd())
-        m_pIntervalEdit->SetWindowText(FormatFixed(static_cast<short>(position) * 0.1, 1));
-    else if (scrollBar == m_pTimeoutSpin->GetSafeHwnd())
-        m_pTimeoutEdit->SetWindowText(FormatFixed(static_cast<short>(position), 0));
+    if (spinId == IDC_INTERVAL_SPIN)
+        m_controls.SetText(IDC_INTERVAL_EDIT, Widen(FormatFixed(position * 0.1, 1)));
+    else if (spinId == IDC_TIMEOUT_SPIN)
+        m_controls.SetText(IDC_TIMEOUT_EDIT, Widen(FormatFixed(position, 0)));
 }
 
 void CSettingToolDlg::OnChangeInterval()
 {
-    const std::string text = m_pIntervalEdit->GetWindowText();
+    const std::wstring text = m_controls.GetText(IDC_INTERVAL_EDIT);
     if (IsUnfinishedInterval(text))
         return;
     // Each replacement below runs this routine again, nested, which sets the spin to match it.
-    if (text.find_first_not_of("0123456789.") != std::string::npos)
+    const std::optional<double> value = NumberIn(text, L"0123456789.");
+    if (!value)
     {
-        m_pIntervalEdit->SetWindowText("0.5");
+        m_controls.SetText(IDC_INTERVAL_EDIT, L"0.5");
         return;
     }
-    const double value = ParseDecimal(text);
-    if (value > 240.0)
-        m_pIntervalEdit->SetWindowText("240.0");
-    if (value < 0.1)
+    if (*value > 240.0)
+        m_controls.SetText(IDC_INTERVAL_EDIT, L"240.0");
+    if (*value < 0.1)
     {
-        m_pIntervalEdit->SetWindowText("0.5");
+        m_controls.SetText(IDC_INTERVAL_EDIT, L"0.5");
         return;
     }
-    SetSpinPos(m_pIntervalSpin,
-               ClampedPosition(value * 10.0, kIntervalMinTenths, kIntervalMaxTenths));
+    m_controls.SetSpinPos(IDC_INTERVAL_SPIN,
+                          ClampedPosition(*value * 10.0, kIntervalMinTenths, kIntervalMaxTenths));
 }
 
 void CSettingToolDlg::OnChangeTimeout()
 {
-    const std::string text = m_pTimeoutEdit->GetWindowText();
+    const std::wstring text = m_controls.GetText(IDC_TIMEOUT_EDIT);
     if (IsUnfinishedTimeout(text))
         return;
-    if (text.find_first_not_of("0123456789") != std::string::npos)
+    const std::optional<double> value = NumberIn(text, L"0123456789");
+    if (!value)
     {
-        m_pTimeoutEdit->SetWindowText("5");
-        SetSpinPos(m_pTimeoutSpin, kTimeoutMinSeconds);
+        m_controls.SetText(IDC_TIMEOUT_EDIT, L"5");
+        m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMinSeconds);
         return;
     }
-    const double value = ParseDecimal(text);
-    if (value > 600.0)
+    if (*value > 600.0)
     {
-        m_pTimeoutEdit->SetWindowText("600");
-        SetSpinPos(m_pTimeoutSpin, kTimeoutMaxSeconds);
+        m_controls.SetText(IDC_TIMEOUT_EDIT, L"600");
+        m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMaxSeconds);
     }
-    if (value < 5.0)
+    if (*value < 5.0)
     {
-        m_pTimeoutEdit->SetWindowText("5");
-        SetSpinPos(m_pTimeoutSpin, kTimeoutMinSeconds);
+        m_controls.SetText(IDC_TIMEOUT_EDIT, L"5");
+        m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMinSeconds);
     }
-    SetSpinPos(m_pTimeoutSpin, ClampedPosition(value, kTimeoutMinSeconds, kTimeoutMaxSeconds));
+    m_controls.SetSpinPos(IDC_TIMEOUT_SPIN,
+                          ClampedPosition(*value, kTimeoutMinSeconds, kTimeoutMaxSeconds));
 }
 
 void CSettingToolDlg::OnOK()
 {
-    const bool enabled = m_pEnableCheck->SendMessage(BM_GETCHECK) != BST_UNCHECKED;
+    const bool enabled = m_controls.IsChecked(IDC_BACKGROUND_ENABLE);
     // With Enable clear the interval stored is 0 whatever the box holds, so its text is not
     // checked; a disabled box could not take the focus anyway.
-    if (enabled && IsUnfinishedInterval(m_pIntervalEdit->GetWindowText()))
+    if (enabled && IsUnfinishedInterval(m_controls.GetText(IDC_INTERVAL_EDIT)))
     {
-        FocusAndSelect(m_pIntervalEdit);
+        m_controls.FocusAndSelect(IDC_INTERVAL_EDIT);
         return;
     }
     // Both boxes are checked before anything is stored, so a refusal stores nothing.
-    if (IsUnfinishedTimeout(m_pTimeoutEdit->GetWindowText()))
+    if (IsUnfinishedTimeout(m_controls.GetText(IDC_TIMEOUT_EDIT)))
     {
-        FocusAndSelect(m_pTimeoutEdit);
+        m_controls.FocusAndSelect(IDC_TIMEOUT_EDIT);
         return;
     }
-    const DWORD interval =
-        enabled ? static_cast<DWORD>(GetSpinPos(m_pIntervalSpin)) * settings::kMillisecondsPerTenth
-                : 0;
-    const DWORD timeout =
-        static_cast<DWORD>(GetSpinPos(m_pTimeoutSpin)) * settings::kMillisecondsPerSecond;
+    const DWORD interval = enabled ? static_cast<DWORD>(m_controls.GetSpinPos(IDC_INTERVAL_SPIN)) *
+                                         settings::kMillisecondsPerTenth
+                                   : 0;
+    const DWORD timeout = static_cast<DWORD>(m_controls.GetSpinPos(IDC_TIMEOUT_SPIN)) *
+                          settings::kMillisecondsPerSecond;
     if (m_pPrinter->SetSettings(interval, timeout) != ERROR_SUCCESS)
     {
         ShowMessage(IDS_SAVE_FAILED);
         return;
     }
 
-    BeginWaitCursor();
+    m_controls.BeginWaitCursor();
     const RestartOutcome outcome = RestartSpooler();
-    EndWaitCursor();
+    m_controls.EndWaitCursor();
     if (outcome == RestartOutcome::SpoolerStopped)
         ShowMessage(IDS_SPOOLER_STOPPED);
     else if (outcome == RestartOutcome::Failed)
         ShowMessage(IDS_RESTART_FAILED);
-    CDialog::OnOK();
+    m_controls.Close(IDOK);
 }
 
 void CSettingToolDlg::OnCancel()
 {
-    CDialog::OnCancel();
-}
-
-void CSettingToolDlg::FocusAndSelect(CWnd* box)
-{
-    GotoDlgCtrl(box);
-    box->SendMessage(EM_SETSEL, 0, -1);
-    box->SendMessage(EM_SCROLLCARET);
+    m_controls.Close(IDCANCEL);
 }
 
 void CSettingToolDlg::ShowMessage(UINT textId)
 {
-    MessageBoxA(m_hWnd, LoadResourceString(textId).c_str(),
-                LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    m_controls.ShowMessage(LoadResourceStringW(textId), LoadResourceStringW(IDS_ERROR_CAPTION));
 }

@@ -1,43 +1,34 @@
 #pragma once
 
-#include "framework/Dialog.h"
+#include "dialog/DialogControls.h"
 
 class CPrinterInfo;
 
-// The settings dialog for one queue: Enable, the status interval (0.1 to 240.0 s in tenths) and
-// the I/O timeout (5 to 600 s), each a box with a spin. The spins hold what OK stores; every
-// change of a box's text brings its spin into line at once.
-class CSettingToolDlg : public CDialog
+// The settings dialog's logic for one queue: Enable, the status interval (0.1 to 240.0 s in
+// tenths) and the I/O timeout (5 to 600 s), each a box with a spin. The spins hold what OK
+// stores; every change of a box's text brings its spin into line at once. Written against the
+// control operations alone, so the same logic runs on the real controls and on in-memory ones.
+class CSettingToolDlg : public DialogEvents
 {
   public:
-    // printer is not owned and must outlive the dialog.
-    CSettingToolDlg(CWnd* parent, CPrinterInfo* printer);
+    // Neither is owned; both must outlive the dialog.
+    CSettingToolDlg(DialogControls& controls, CPrinterInfo* printer);
 
-  protected:
     BOOL OnInitDialog() override;
+    // The message map: the check box's click and the two boxes' changes.
+    void OnCommand(int id, int code) override;
+    void OnVScroll(int code, int position, int spinId) override;
     void OnOK() override;
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-
-    void OnPaint();
-    HCURSOR OnQueryDragIcon();
-    void OnEnableClicked();
-    void OnVScroll(UINT code, UINT position, HWND scrollBar);
-    void OnChangeInterval();
-    void OnChangeTimeout();
 
   private:
+    void OnEnableClicked();
+    void OnChangeInterval();
+    void OnChangeTimeout();
     void ShowInterval(float seconds);
     void ShowTimeout(float seconds);
-    void FocusAndSelect(CWnd* box);
     void ShowMessage(UINT textId);
 
-    HICON m_hIcon;
+    DialogControls& m_controls;
     CPrinterInfo* m_pPrinter;
-    CWnd* m_pIntervalEdit = nullptr;
-    CWnd* m_pTimeoutEdit = nullptr;
-    CWnd* m_pQueueEdit = nullptr;
-    CWnd* m_pEnableCheck = nullptr;
-    CWnd* m_pIntervalSpin = nullptr;
-    CWnd* m_pTimeoutSpin = nullptr;
 };

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 INT_PTR CDialog::DoModal()
 {
     // The up-down control's class must exist before the template is instantiated, or the dialog
@@ -14,21 +16,12 @@ INT_PTR CDialog::DoModal()
     m_pendingException = nullptr;
     const HWND parent = m_pParent != nullptr ? m_pParent->GetSafeHwnd() : nullptr;
     const INT_PTR result =
-        DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_templateId), parent,
+        DialogBoxParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_templateId), parent,
                         &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
-    m_items.clear();
     if (m_pendingException)
         std::rethrow_exception(std::exchange(m_pendingException, nullptr));
     return result;
-}
-
-CWnd* CDialog::GetDlgItem(int id)
-{
-    const HWND control = ::GetDlgItem(m_hWnd, id);
-    if (control == nullptr)
-        return nullptr;
-    return &m_items.insert_or_assign(id, CWnd(control)).first->second;
 }
 
 bool CDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&)
@@ -36,9 +29,9 @@ bool CDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&)
     return false;
 }
 
-void CDialog::GotoDlgCtrl(CWnd* control)
+void CDialog::GotoDlgCtrl(const CWnd& control)
 {
-    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control->GetSafeHwnd()), TRUE);
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control.GetSafeHwnd()), TRUE);
 }
 
 void CDialog::BeginWaitCursor()
@@ -56,11 +49,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 {
     if (message == WM_INITDIALOG)
     {
-        SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
+        SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
         reinterpret_cast<CDialog*>(lParam)->m_hWnd = hWnd;
     }
     // Messages that arrive before WM_INITDIALOG have no dialog object yet.
-    auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hWnd, DWLP_USER));
+    auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hWnd, DWLP_USER));
     if (dialog == nullptr)
         return FALSE;
     try

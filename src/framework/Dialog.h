@@ -3,12 +3,10 @@
 #include "framework/Wnd.h"
 
 #include <exception>
-#include <map>
-#include <utility>
 
-// A modal dialog built on a dialog template. One dialog procedure dispatches to the virtual
-// handlers; an exception thrown in a handler ends the dialog and is rethrown by DoModal, since
-// it cannot pass through the window manager's frames.
+// A modal dialog built on a dialog template, a Unicode window like its controls. One dialog
+// procedure dispatches to the virtual handlers; an exception thrown in a handler ends the dialog
+// and is rethrown by DoModal, since it cannot pass through the window manager's frames.
 class CDialog : public CWnd
 {
   public:
@@ -18,9 +16,8 @@ class CDialog : public CWnd
     // the dialog could not be created.
     INT_PTR DoModal();
 
-    // The window object of a control. It belongs to the dialog and stays valid while the
-    // dialog object lives.
-    CWnd* GetDlgItem(int id);
+    // A window object for one of the dialog's controls, for the calls at hand.
+    CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
 
   protected:
     virtual BOOL OnInitDialog() { return TRUE; }
@@ -33,7 +30,7 @@ class CDialog : public CWnd
 
     void EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }
     // Moves the focus to a control the way the Tab key does (an edit box gets its text selected).
-    void GotoDlgCtrl(CWnd* control);
+    void GotoDlgCtrl(const CWnd& control);
     void BeginWaitCursor();
     void EndWaitCursor();
 
@@ -43,7 +40,6 @@ class CDialog : public CWnd
 
     UINT m_templateId;
     CWnd* m_pParent;
-    std::map<int, CWnd> m_items;
     std::exception_ptr m_pendingException;
     HCURSOR m_hRestoreCursor = nullptr;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "framework/Wnd.h"
+#include <windows.h>
+
+class CWnd;
 
 // The application object. One exists per process; the entry point calls InitInstance once and
 // ends the process with ExitInstance's result. There is no message loop: dialog programs do all

@@ -1,11 +1,11 @@
 #include "framework/Wnd.h"
 
-std::string CWnd::GetWindowText() const
+std::wstring CWnd::GetWindowText() const
 {
-    const int length = ::GetWindowTextLengthA(m_hWnd);
+    const int length = ::GetWindowTextLengthW(m_hWnd);
     if (length <= 0)
-        return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(::GetWindowTextA(m_hWnd, &text[0], length + 1)));
+        return std::wstring();
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(::GetWindowTextW(m_hWnd, &text[0], length + 1)));
     return text;
 }

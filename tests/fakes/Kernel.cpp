@@ -1,10 +1,8 @@
 // kernel32 stand-ins: last error, a Sleep that only records, the module handle.
 #include "host_calls.h"
-#include "host_console.h"
-#include "host_desktop.h"
+#include "host_messages.h"
 #include "host_services.h"
 #include "host_spooler.h"
-#include "host_text.h"
 
 #include <windows.h>
 
@@ -23,11 +21,9 @@ std::vector<std::string>& host::CallLog()
 
 void host::ResetAll()
 {
-    ResetDesktop();
+    ResetMessages();
     spooler::Reset();
     services::Reset();
-    console::Reset();
-    text::UseShiftJisLeadBytes(false);
     CallLog().clear();
     t_lastError = ERROR_SUCCESS;
 }

@@ -11,7 +11,6 @@
 namespace
 {
 const char32_t kReplacement = 0xFFFD;
-bool g_shiftJisLeadBytes = false;
 
 // The code point starting at text[i], and how many bytes it takes.
 char32_t Decode(const unsigned char* text, size_t length, size_t i, size_t& used)
@@ -136,16 +135,4 @@ std::string host::text::ToAnsi(std::wstring_view text)
                       static_cast<char>(0x80 | (point & 0x3F))};
     }
     return bytes;
-}
-
-void host::text::UseShiftJisLeadBytes(bool use)
-{
-    g_shiftJisLeadBytes = use;
-}
-
-BOOL WINAPI IsDBCSLeadByte(BYTE character)
-{
-    const bool lead =
-        (character >= 0x81 && character <= 0x9F) || (character >= 0xE0 && character <= 0xFC);
-    return g_shiftJisLeadBytes && lead ? TRUE : FALSE;
 }

@@ -4,7 +4,10 @@
 // Printer data is kept in the registry under the queue's own key
 // (HKLM\System\CurrentControlSet\Control\Print\Printers\<queue>), so stored values survive from
 // one run to the next; key "\" is the queue key itself, key "A\B" its subkey A\B. Any queue of the
-// prefix opens, whatever access is asked for; names are UTF-16 throughout, as Windows keeps them.
+// prefix opens for printing; names are UTF-16 throughout, as Windows keeps them. Full access is
+// refused (ERROR_ACCESS_DENIED) to a process that is not elevated, as Windows gives it to
+// administrators only and a filtered administrator's token is not elevated; Wine itself never
+// refuses it.
 //
 // For tests, SETTINGTOOL_FAIL_STORE=<value name>:<error> makes SetPrinterDataExW of that value
 // fail with that error code and store nothing.
@@ -90,9 +93,26 @@ DWORD RequestedStoreFailure(const wchar_t* valueName)
         return ERROR_SUCCESS;
     return static_cast<DWORD>(std::wcstoul(colon + 1, nullptr, 10));
 }
+// Whether this process may have the access asked for: printing and reading the queue's security
+// are everyone's, anything more needs an elevated token (TokenElevation, as Windows decides).
+bool AccessAllowed(const PRINTER_DEFAULTSW* defaults)
+{
+    const ACCESS_MASK everyones = PRINTER_ACCESS_USE | READ_CONTROL;
+    if (defaults == nullptr || (defaults->DesiredAccess & ~everyones) == 0)
+        return true;
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return false;
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    const BOOL read =
+        GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+    CloseHandle(token);
+    return read && elevation.TokenIsElevated != 0;
+}
 } // namespace
 
-extern "C" BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSW)
+extern "C" BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSW defaults)
 {
     if (handle == nullptr)
     {
@@ -112,6 +132,12 @@ extern "C" BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE handle, LPPRINTER_DEFA
         ERROR_SUCCESS)
     {
         SetLastError(ERROR_INVALID_PRINTER_NAME);
+        return FALSE;
+    }
+    if (!AccessAllowed(defaults))
+    {
+        RegCloseKey(queueKey);
+        SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
     Printer* printer = new Printer{queueKey};

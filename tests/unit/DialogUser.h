@@ -1,67 +1,68 @@
-// Works an open settings dialog the way a person does: reads what the controls show, types,
-// clicks and presses keys, all through window messages.
+// The settings dialog as a test works it, the same on both builds: in memory on Linux, the real
+// controls of template 102 under Wine.
 #pragma once
 
-#include "resource.h"
+#include "dialog/DialogControls.h"
 
-#include <windows.h>
-
-#include <commctrl.h>
-
+#include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 
+// What a person does with the open dialog and what they see of it.
 class DialogUser
 {
   public:
-    explicit DialogUser(HWND dialog) : m_dialog(dialog) {}
-
-    HWND Item(int id) const { return GetDlgItem(m_dialog, id); }
-
-    std::string Text(int id) const
-    {
-        char text[512] = "";
-        GetWindowTextA(Item(id), text, sizeof text);
-        return text;
-    }
-    short Spin(int id) const
-    {
-        return static_cast<short>(LOWORD(SendMessageA(Item(id), UDM_GETPOS, 0, 0)));
-    }
-    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-    bool Checked() const
-    {
-        return SendMessageA(Item(IDC_BACKGROUND_ENABLE), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    bool HasFocusWithAllSelected(int id) const
-    {
-        DWORD start = 0, end = 0;
-        SendMessageA(Item(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        return GetFocus() == Item(id) && start == 0 && end == Text(id).size();
-    }
+    virtual std::wstring Text(int id) const = 0;
+    virtual short Spin(int spinId) const = 0;
+    virtual bool Enabled(int id) const = 0;
+    virtual bool Checked(int id) const = 0;
+    // The control with the focus; 0 for none.
+    virtual int Focused() const = 0;
+    // The box's selection, start and end; the caret when they are equal.
+    virtual std::pair<int, int> Selection(int boxId) const = 0;
+    virtual bool IsOpen() const = 0;
 
     // Replaces the whole text, as a paste over a selection does.
-    void Paste(int id, const std::string& text) const { SetWindowTextA(Item(id), text.c_str()); }
+    virtual void Paste(int boxId, const std::wstring& text) = 0;
+    // Types one character at the caret, over the selection.
+    virtual void Key(int boxId, wchar_t key) = 0;
+    virtual void Click(int id) = 0;
+    virtual void ClickSpinUp(int spinId) = 0;
+    // The Up and Down keys in a box.
+    virtual void PressUp(int boxId) = 0;
+    virtual void PressDown(int boxId) = 0;
+    // The close box in the title bar.
+    virtual void CloseBox() = 0;
+
     // Empties the box, then types the keys one by one.
-    void Type(int id, const std::string& keys) const
+    void Type(int boxId, const std::wstring& keys)
     {
-        Paste(id, "");
-        for (char key : keys)
-            SendMessageA(Item(id), WM_CHAR, static_cast<unsigned char>(key), 1);
+        Paste(boxId, L"");
+        for (const wchar_t key : keys)
+            Key(boxId, key);
     }
-    void Click(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-    void ClickSpinUp(int spinId) const
+    bool HasFocusWithAllSelected(int boxId) const
     {
-        const LPARAM upperHalf = MAKELPARAM(2, 2);
-        SendMessageA(Item(spinId), WM_LBUTTONDOWN, MK_LBUTTON, upperHalf);
-        SendMessageA(Item(spinId), WM_LBUTTONUP, 0, upperHalf);
-    }
-    void PressUp(int editId) const
-    {
-        SendMessageA(Item(editId), WM_KEYDOWN, VK_UP, 1);
-        SendMessageA(Item(editId), WM_KEYUP, VK_UP, 0xC0000001);
+        return Focused() == boxId &&
+               Selection(boxId) == std::make_pair(0, static_cast<int>(Text(boxId).size()));
     }
 
-  private:
-    HWND m_dialog;
+  protected:
+    ~DialogUser() = default;
 };
+
+// The settings dialog's controls of this build, and a way to run them.
+class ControlsUnderTest
+{
+  public:
+    virtual ~ControlsUnderTest() = default;
+    virtual DialogControls& Controls() = 0;
+    // Runs the dialog, reporting to events: once it is open, the user's part runs; a dialog still
+    // open after it is cancelled as Esc does. Returns the result given to Close. An exception
+    // from a handler ends the run and comes out of here.
+    virtual INT_PTR Run(DialogEvents& events, const std::function<void(DialogUser&)>& user) = 0;
+};
+
+// Defined once per build: tests/fakes on Linux, tests/wine under Wine.
+std::unique_ptr<ControlsUnderTest> MakeControlsUnderTest();

@@ -1,21 +1,16 @@
-// A fresh in-memory platform for each test: one queue, a running spooler, no windows.
+// A fresh in-memory platform for each test: one queue and a running spooler.
 #pragma once
 
-#include "DialogUser.h"
-
-#include "dialog/SettingToolDlg.h"
-#include "printer/PrinterInfo.h"
-
 #include <host_calls.h>
-#include <host_desktop.h>
+#include <host_messages.h>
 #include <host_services.h>
 #include <host_spooler.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <optional>
+#include <string>
 
 class HostSession : public ::testing::Test
 {
@@ -54,14 +49,5 @@ class HostSession : public ::testing::Test
     {
         const auto& log = host::CallLog();
         return static_cast<int>(std::count(log.begin(), log.end(), call));
-    }
-
-    // Runs the settings dialog for the queue while user works it; returns DoModal's result.
-    static INT_PTR RunDialog(const std::function<void(const DialogUser&)>& user)
-    {
-        CPrinterInfo printer(kQueue);
-        CSettingToolDlg dialog(nullptr, &printer);
-        host::SetModalDriver([&](HWND window) { user(DialogUser(window)); });
-        return dialog.DoModal();
     }
 };

@@ -1,6 +1,7 @@
 // Reading and writing the two settings of a queue through the spooler.
 #include "HostSession.h"
 
+#include "printer/PrinterInfo.h"
 #include "printer/PrinterInfoException.h"
 
 #include <host_text.h>

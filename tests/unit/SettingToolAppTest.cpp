@@ -1,8 +1,10 @@
-// Start-up: the command line, the two start messages, the exit statuses, and what is opened
-// and closed around the dialog.
-#include "HostSession.h"
+// Start-up: the command line, the two start messages, the exit statuses, what is opened and
+// closed around the dialog, and the one relaunch through the consent prompt.
+#include "DialogSession.h"
+#include "FakeElevation.h"
 
 #include "app/SettingToolApp.h"
+#include "app/StartDecision.h"
 
 #include <host_text.h>
 
@@ -10,7 +12,7 @@
 
 namespace
 {
-class SettingToolAppTest : public HostSession
+class SettingToolAppTest : public DialogSession
 {
   protected:
     // Starts the program with the given arguments after the program name.
@@ -24,11 +26,17 @@ class SettingToolAppTest : public HostSession
         CSettingToolApp app;
         app.SetCommandLine(static_cast<int>(args.size()), argv.data());
         EXPECT_FALSE(app.InitInstance());
-        EXPECT_EQ(app.m_pMainWnd, nullptr);
         return app.ExitInstance();
     }
 
-    static void ExpectOnlyMessage(const std::string& text, const std::string& caption)
+    static void ExpectNotAccessibleMessage()
+    {
+        ExpectOnlyMessage(L"The choosen printer could not be accessed, please check that it "
+                          L"still exists as a queue and try again.",
+                          L"Error");
+    }
+
+    static void ExpectOnlyMessage(const std::wstring& text, const std::wstring& caption)
     {
         ASSERT_EQ(host::MessageBoxes().size(), 1u);
         const auto& box = host::MessageBoxes()[0];
@@ -45,11 +53,11 @@ TEST_F(SettingToolAppTest, AnythingButTwoArgumentsAsksToStartFromTheDriver)
         {}, {kQueue}, {L"x", kQueue, L"extra"}, {L"x", kQueue, L"", L""}};
     for (const auto& args : wrongStarts)
     {
-        host::ResetDesktop();
+        host::ResetMessages();
         bool dialogShown = false;
-        host::SetModalDriver([&](HWND) { dialogShown = true; });
+        host::SetModalDriver([&](DialogUser&) { dialogShown = true; });
         EXPECT_EQ(Start(args), CSettingToolApp::kExitWrongStart) << args.size();
-        ExpectOnlyMessage("Please start from the printer driver.", "Error");
+        ExpectOnlyMessage(L"Please start from the printer driver.", L"Error");
         EXPECT_FALSE(dialogShown);
         EXPECT_EQ(host::spooler::LastDesiredAccess(), 0u) << "the queue was opened";
     }
@@ -59,13 +67,13 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
 {
     host::SetUiLanguage(0x0411);
     Start({});
-    ExpectOnlyMessage("プリンタドライバのプロパティから起動してください。", "エラー");
-    host::ResetDesktop();
+    ExpectOnlyMessage(L"プリンタドライバのプロパティから起動してください。", L"エラー");
+    host::ResetMessages();
     host::SetUiLanguage(0x0411);
     Start({L"x", L"No Such Queue"});
     ExpectOnlyMessage(
-        "選択されたプリンタにアクセスできません。プリンタキューが存在することを確認してください。",
-        "エラー");
+        L"選択されたプリンタにアクセスできません。プリンタキューが存在することを確認してください。",
+        L"エラー");
 }
 
 TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
@@ -73,13 +81,13 @@ TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
     host::spooler::AddQueue(L"Front Desk", false);
     for (const wchar_t* queue : {L"No Such Queue", L"Front Desk", L""})
     {
-        host::ResetDesktop();
+        host::ResetMessages();
         bool dialogShown = false;
-        host::SetModalDriver([&](HWND) { dialogShown = true; });
+        host::SetModalDriver([&](DialogUser&) { dialogShown = true; });
         EXPECT_EQ(Start({L"x", queue}), CSettingToolApp::kExitNoPrinter) << queue;
-        ExpectOnlyMessage("The choosen printer could not be accessed, please check that it still "
-                          "exists as a queue and try again.",
-                          "Error");
+        ExpectOnlyMessage(L"The choosen printer could not be accessed, please check that it "
+                          L"still exists as a queue and try again.",
+                          L"Error");
         EXPECT_FALSE(dialogShown) << queue;
     }
 }
@@ -88,22 +96,19 @@ TEST_F(SettingToolAppTest, AFailureInsideTheDialogClosesEverythingAndIsReported)
 {
     host::spooler::ThrowOnNextRead(); // the first read happens in the dialog's start
     EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitNoPrinter);
-    ExpectOnlyMessage("The choosen printer could not be accessed, please check that it still "
-                      "exists as a queue and try again.",
-                      "Error");
+    ExpectOnlyMessage(L"The choosen printer could not be accessed, please check that it still "
+                      L"exists as a queue and try again.",
+                      L"Error");
     EXPECT_EQ(host::spooler::OpenHandles(), 0);
 }
 
-TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentAsTheMainWindow)
+TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentWithTheQueueOpen)
 {
     // Outside any ANSI code page, with a character beyond the BMP (a surrogate pair).
     const std::wstring queue = host::text::Utf16(u"  Büro – \"odd\" 🖨 name*  ");
     host::spooler::AddQueue(queue);
-    host::SetModalDriver([&](HWND dialog) {
-        const DialogUser user(dialog);
-        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), "  Büro – \"odd\" 🖨 name*  ");
-        ASSERT_NE(AfxGetApp()->m_pMainWnd, nullptr);
-        EXPECT_EQ(AfxGetApp()->m_pMainWnd->GetSafeHwnd(), dialog);
+    host::SetModalDriver([&](DialogUser& user) {
+        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), queue); // exactly, surrogate pair and all
         EXPECT_EQ(host::spooler::OpenHandles(), 1);
         user.Click(IDOK);
     });
@@ -114,10 +119,110 @@ TEST_F(SettingToolAppTest, TheDialogRunsForTheSecondArgumentAsTheMainWindow)
 
 TEST_F(SettingToolAppTest, CancelEndsWithoutStoringOrTouchingTheSpooler)
 {
-    host::SetModalDriver([](HWND dialog) { DialogUser(dialog).Click(IDCANCEL); });
+    host::SetModalDriver([](DialogUser& user) { user.Click(IDCANCEL); });
     EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitCancelled);
     EXPECT_EQ(host::spooler::StoreCount(), 0);
     EXPECT_TRUE(host::CallLog().empty());
     EXPECT_TRUE(host::MessageBoxes().empty());
+}
+// A filtered administrator: the queue exists but refuses full access to this process.
+class RelaunchTest : public SettingToolAppTest
+{
+  protected:
+    static constexpr const wchar_t* kDenyingQueue = L"Front Desk";
+
+    void SetUp() override
+    {
+        SettingToolAppTest::SetUp();
+        host::spooler::AddQueue(kDenyingQueue, false);
+        host::elevation::SetElevated(false);
+        host::SetModalDriver([this](DialogUser&) { m_dialogShown = true; });
+    }
+    void TearDown() override
+    {
+        host::elevation::Reset();
+        SettingToolAppTest::TearDown();
+    }
+
+    bool m_dialogShown = false;
+};
+
+TEST_F(RelaunchTest, ADeniedQueueStartsTheProgramOnceThroughRunAsAndPassesItsStatusOn)
+{
+    for (const DWORD childStatus : {0u, 1u, 3u, 259u})
+    {
+        host::ResetMessages();
+        host::elevation::Reset();
+        host::elevation::SetElevated(false);
+        host::elevation::SetShellResult(ERROR_SUCCESS, childStatus);
+        host::SetModalDriver([this](DialogUser&) { m_dialogShown = true; });
+        EXPECT_EQ(Start({L"C:\\dir\\", kDenyingQueue}), static_cast<int>(childStatus));
+        ASSERT_EQ(host::elevation::ShellCalls().size(), 1u);
+        const host::elevation::ShellCall& call = host::elevation::ShellCalls()[0];
+        EXPECT_EQ(call.verb, L"runas");
+        EXPECT_EQ(call.file, host::elevation::ProgramPath());
+        EXPECT_EQ(call.parameters,
+                  L"\"" + std::wstring(kRelaunchMarker) + L"\" \"C:\\dir\\\\\" \"Front Desk\"");
+        EXPECT_TRUE(host::MessageBoxes().empty()) << "the first instance showed a message";
+        EXPECT_FALSE(m_dialogShown);
+        EXPECT_EQ(host::spooler::OpenHandles(), 0);
+    }
+}
+
+TEST_F(RelaunchTest, ADeclinedPromptOrAFailedStartShowsMessageOneAndEndsWith3)
+{
+    for (const DWORD error :
+         {DWORD{ERROR_CANCELLED}, DWORD{ERROR_FILE_NOT_FOUND}, DWORD{ERROR_ACCESS_DENIED}})
+    {
+        host::ResetMessages();
+        host::elevation::Reset();
+        host::elevation::SetElevated(false);
+        host::elevation::SetShellResult(error);
+        EXPECT_EQ(Start({L"x", kDenyingQueue}), CSettingToolApp::kExitNoPrinter) << error;
+        EXPECT_EQ(host::elevation::ShellCalls().size(), 1u) << error;
+        ExpectNotAccessibleMessage();
+    }
+}
+
+TEST_F(RelaunchTest, NoRelaunchWhenElevatedForAnotherErrorOrWhenAlreadyRelaunched)
+{
+    const struct
+    {
+        const char* name;
+        bool elevated;
+        std::vector<std::wstring> arguments;
+    } cases[] = {
+        {"elevated", true, {L"x", kDenyingQueue}},
+        {"no such queue", false, {L"x", L"No Such Queue"}},
+        {"empty name", false, {L"x", L""}},
+        {"relaunched", false, {kRelaunchMarker, L"x", kDenyingQueue}},
+    };
+    for (const auto& c : cases)
+    {
+        host::ResetMessages();
+        host::elevation::Reset();
+        host::elevation::SetElevated(c.elevated);
+        EXPECT_EQ(Start(c.arguments), CSettingToolApp::kExitNoPrinter) << c.name;
+        EXPECT_TRUE(host::elevation::ShellCalls().empty()) << c.name;
+        ExpectNotAccessibleMessage();
+    }
+}
+
+TEST_F(RelaunchTest, TheRelaunchedProgramRunsTheDialogForItsQueue)
+{
+    host::SetModalDriver([](DialogUser& user) {
+        EXPECT_EQ(user.Text(IDC_PRINTER_QUEUE), kQueue);
+        user.Click(IDCANCEL);
+    });
+    EXPECT_EQ(Start({kRelaunchMarker, L"x", kQueue}), CSettingToolApp::kExitCancelled);
+    EXPECT_TRUE(host::elevation::ShellCalls().empty());
+    EXPECT_TRUE(host::MessageBoxes().empty());
+}
+
+TEST_F(RelaunchTest, AQueueThatOpensNeedsNoRelaunch)
+{
+    host::SetModalDriver([](DialogUser& user) { user.Click(IDCANCEL); });
+    EXPECT_EQ(Start({L"x", kQueue}), CSettingToolApp::kExitCancelled);
+    EXPECT_TRUE(host::elevation::ShellCalls().empty());
 }
 } // namespace

@@ -3,6 +3,7 @@
 // 161) for reads and writes. Cases that meet it assert what Windows does and expect Wine to
 // differ, as Wine's own tests mark a known divergence (todo_wine): they fail when Wine changes.
 #include "Prefix.h"
+#include "TestQueue.h"
 
 #include "printer/PrinterInfo.h"
 #include "printer/PrinterInfoException.h"
@@ -19,13 +20,6 @@
 
 namespace
 {
-// The queue the test prefix is prepared with.
-std::wstring TestQueue()
-{
-    const wchar_t* queue = _wgetenv(L"SETTINGTOOL_TEST_QUEUE");
-    return queue != nullptr ? queue : L"Demo Printer";
-}
-
 bool OnWine()
 {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;

@@ -8,9 +8,9 @@
 //                                          and has painted
 //   winehelper close-window <title> <ms>   clicks its Cancel button, exit 0 once it is gone
 #include "ChildWindows.h"
+#include "Queues.h"
 
 #include <windows.h>
-#include <winspool.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,68 +19,35 @@
 
 namespace
 {
-// Wine's PostScript driver ships with every prefix, so a queue needs nothing installed.
-char kDriverName[] = "Wine PostScript Driver";
-char kDriverFile[] = "wineps.drv";
-char kDataFile[] = "generic.ppd";
-char kPort[] = "FILE:";
-char kPrintProcessor[] = "WinPrint";
-char kDatatype[] = "RAW";
 const DWORD kPollMs = 10;
 
-bool AddDriver()
+// Queue names and window titles are taken from the wide command line: the ANSI one loses what
+// the current code page cannot hold (a Japanese title in an English run), or by best fit turns a
+// name into another.
+std::wstring WideArgument(int index)
 {
-    DRIVER_INFO_3A driver = {};
-    driver.cVersion = 3;
-    driver.pName = kDriverName;
-    driver.pDriverPath = kDriverFile;
-    driver.pDataFile = kDataFile;
-    driver.pConfigFile = kDriverFile;
-    if (AddPrinterDriverA(nullptr, 3, reinterpret_cast<LPBYTE>(&driver)) ||
-        GetLastError() == ERROR_PRINTER_DRIVER_ALREADY_INSTALLED)
-        return true;
-    std::fprintf(stderr, "winehelper: AddPrinterDriverA failed with error %lu\n", GetLastError());
-    return false;
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring argument = index < count ? arguments[index] : L"";
+    LocalFree(arguments);
+    return argument;
 }
 
-bool QueueExists(char* name)
+int AddQueues(int count)
 {
-    HANDLE printer = nullptr;
-    if (!OpenPrinterA(name, &printer, nullptr))
-        return false;
-    ClosePrinter(printer);
-    return true;
-}
-
-bool AddQueue(char* name)
-{
-    if (QueueExists(name))
-        return true;
-    PRINTER_INFO_2A info = {};
-    info.pPrinterName = name;
-    info.pPortName = kPort;
-    info.pDriverName = kDriverName;
-    info.pPrintProcessor = kPrintProcessor;
-    info.pDatatype = kDatatype;
-    const HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-    if (printer == nullptr)
+    if (const DWORD error = helpers::AddPostScriptDriver())
     {
-        std::fprintf(stderr, "winehelper: AddPrinterA(\"%s\") failed with error %lu\n", name,
-                     GetLastError());
-        return false;
-    }
-    ClosePrinter(printer);
-    return true;
-}
-
-int AddQueues(int count, char** names)
-{
-    if (!AddDriver())
+        std::fprintf(stderr, "winehelper: AddPrinterDriverW failed with error %lu\n", error);
         return 1;
+    }
     int status = 0;
     for (int i = 0; i < count; ++i)
-        if (!AddQueue(names[i]))
+        if (const DWORD error = helpers::AddQueue(WideArgument(2 + i)))
+        {
+            std::fprintf(stderr, "winehelper: AddPrinterW(\"%ls\") failed with error %lu\n",
+                         WideArgument(2 + i).c_str(), error);
             status = 1;
+        }
     return status;
 }
 
@@ -130,17 +97,6 @@ int NeutralSystemFonts()
                                  SPIF_UPDATEINIFILE | SPIF_SENDCHANGE)
                ? 0
                : 1;
-}
-
-// Window titles are taken from the wide command line: the ANSI one loses what the current
-// code page cannot hold (a Japanese title in an English run).
-std::wstring WideArgument(int index)
-{
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::wstring argument = index < count ? arguments[index] : L"";
-    LocalFree(arguments);
-    return argument;
 }
 
 HWND FindVisibleWindow(const std::wstring& title)
@@ -205,7 +161,7 @@ int main(int argc, char** argv)
         return Usage();
     const std::string command = argv[1];
     if (command == "add-queues" && argc >= 3)
-        return AddQueues(argc - 2, argv + 2);
+        return AddQueues(argc - 2);
     if (command == "same-font" && argc == 4)
         return SameFont(argv[2], argv[3]);
     if (command == "neutral-system-fonts" && argc == 2)

@@ -135,34 +135,37 @@ TEST_F(ApplyCancel, StoresNothingAndLeavesTheSpoolerAlone)
     EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
 }
 
+const RawValue kDword700 = {REG_DWORD, {0xBC, 0x02, 0, 0}};
+
 struct Failure
 {
     const char* name;
     const char* failStore;
+    std::optional<RawValue> interval; // what the queue holds before OK
 };
 
 using ApplyStoreFailure = ProgramTableTest<Failure>;
 
-TEST_P(ApplyStoreFailure, LeavesBothStoredValuesAsTheyWere)
+// The interval is stored first; when the timeout's store then fails, the interval must be what
+// it was, not the value it read as: a missing one stays missing, any other stays byte for byte.
+TEST_P(ApplyStoreFailure, LeavesBothStoredValuesExactlyAsTheyWere)
 {
-    StoreSettings(700, 180000);
+    const std::optional<RawValue>& interval = GetParam().interval;
+    SetStoredRawValue(kTestQueue, kIntervalValue, interval);
+    SetStoredValue(kTestQueue, kTimeoutValue, 180000);
     ASSERT_TRUE(StartSpooler());
     const DWORD spooler = SpoolerProcessId();
     ToolRun run({"x", kTestQueue}, {Store::StandIn, GetParam().failStore});
     const HWND dialog = run.Dialog();
     ASSERT_NE(dialog, nullptr) << "no dialog";
     const Controls c(dialog);
-    SetText(c.interval, "1.5");
-    SetText(c.timeout, "20");
-
-    PostClick(c.ok);
-    const MessageBoxSeen box = run.WaitForMessageBox();
+    const MessageBoxSeen box = StoreNewValuesThroughOk(run, c);
     ASSERT_NE(box.window, nullptr) << "no message box";
     EXPECT_EQ(box.text, Texts().saveFailed);
     ASSERT_TRUE(run.Dismiss(box));
     ASSERT_TRUE(Settle(c.queue));
     EXPECT_TRUE(IsWindowVisible(dialog));
-    EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
+    EXPECT_EQ(StoredRawValue(kTestQueue, kIntervalValue), interval);
     EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
     EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
 
@@ -170,9 +173,17 @@ TEST_P(ApplyStoreFailure, LeavesBothStoredValuesAsTheyWere)
     EXPECT_EQ(run.WaitForExit(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stores, ApplyStoreFailure,
-                         testing::Values(Failure{"FirstStore", "BackgroundStatusInterval:5"},
-                                         Failure{"SecondStore", "QuenloTimeout:5"}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Stores, ApplyStoreFailure,
+    testing::Values(Failure{"FirstStore", "BackgroundStatusInterval:5", kDword700},
+                    Failure{"SecondStore", "QuenloTimeout:5", kDword700},
+                    Failure{"SecondStoreIntervalMissing", "QuenloTimeout:5", std::nullopt},
+                    Failure{"SecondStoreIntervalText", "QuenloTimeout:5",
+                            RawValue{REG_SZ, {'7', 0, '0', 0, '0', 0, 0, 0}}},
+                    Failure{"SecondStoreIntervalTwoBytes", "QuenloTimeout:5",
+                            RawValue{REG_BINARY, {0xBC, 0x02}}},
+                    Failure{"SecondStoreIntervalLongerDword", "QuenloTimeout:5",
+                            RawValue{REG_DWORD, {0xBC, 0x02, 0, 0, 0xFF}}}),
+    RowName());
 } // namespace
 } // namespace e2e

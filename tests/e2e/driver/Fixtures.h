@@ -2,8 +2,10 @@
 // found them, and table rows are named after their "name" field.
 #pragma once
 
+#include "Controls.h"
 #include "Prefix.h"
 #include "ToolRun.h"
+#include "Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,16 @@ inline void StoreSettings(std::optional<DWORD> interval, std::optional<DWORD> ti
 {
     SetStoredValue(kTestQueue, kIntervalValue, interval);
     SetStoredValue(kTestQueue, kTimeoutValue, timeout);
+}
+
+// Types an interval of 1.5 s and a timeout of 20 s into the dialog, clicks OK and waits for the
+// message box that follows (its window is null when none comes).
+inline MessageBoxSeen StoreNewValuesThroughOk(ToolRun& run, const Controls& c)
+{
+    SetText(c.interval, "1.5");
+    SetText(c.timeout, "20");
+    PostClick(c.ok);
+    return run.WaitForMessageBox();
 }
 
 class ProgramTest : public testing::Test

@@ -6,6 +6,7 @@
 #include "Session.h"
 #include "Windows.h"
 
+#include <optional>
 #include <vector>
 
 namespace e2e
@@ -119,32 +120,47 @@ TEST_F(LanguageStoreFailure, IsReportedAndTheDialogStaysOpen)
     EXPECT_EQ(run.WaitForExit(), 1);
 }
 
-using LanguageSpoolerStopped = ProgramTest;
-
-// The spooler stops, but is disabled and cannot start again: printing is stopped, and the
-// warning must say so.
-TEST_F(LanguageSpoolerStopped, IsReportedAfterStoringAndTheDialogCloses)
+struct RestartFailure
 {
+    const char* name;
+    bool spoolerLeftStopped;
+};
+
+using LanguageRestartFailure = ProgramTableTest<RestartFailure>;
+
+// A spooler that stops but is disabled cannot start again: printing is stopped, and the warning
+// must say so. One that cannot be stopped keeps running with the old settings: the warning says
+// they take effect later.
+TEST_P(LanguageRestartFailure, IsReportedAsWhatItLeftAfterStoringAndTheDialogCloses)
+{
+    const bool leftStopped = GetParam().spoolerLeftStopped;
     StoreSettings(700, 180000);
     ASSERT_TRUE(StartSpooler());
-    SpoolerDisabled disabled;
-    ASSERT_TRUE(disabled.Applied()) << "the spooler's start type cannot be changed";
+    std::optional<SpoolerDisabled> disabled;
+    std::optional<SpoolerThatWillNotStop> stubborn;
+    if (leftStopped)
+        ASSERT_TRUE(disabled.emplace().Applied()) << "the spooler's start type cannot be changed";
+    else
+        ASSERT_TRUE(stubborn.emplace(BesideTheTool("stubborn-service.exe")).Running())
+            << "the stubborn spooler did not start";
     ToolRun run({"x", kTestQueue});
     const HWND dialog = run.Dialog();
     ASSERT_NE(dialog, nullptr) << "no dialog";
-    const Controls controls(dialog);
-    SetText(controls.interval, "1.5");
-    SetText(controls.timeout, "20");
 
-    PostClick(controls.ok);
-    const MessageBoxSeen box = run.WaitForMessageBox();
+    const MessageBoxSeen box = StoreNewValuesThroughOk(run, Controls(dialog));
     ASSERT_NE(box.window, nullptr) << "no message box";
     EXPECT_EQ(box.caption, Texts().errorCaption);
-    EXPECT_EQ(box.text, Texts().spoolerStopped);
+    EXPECT_EQ(box.text, leftStopped ? Texts().spoolerStopped : Texts().restartFailed);
     ASSERT_TRUE(run.Dismiss(box));
     EXPECT_EQ(run.WaitForExit(), 0);
     EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 1500u);
     EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 20000u);
+    EXPECT_EQ(SpoolerProcessId() == 0, leftStopped);
 }
+
+INSTANTIATE_TEST_SUITE_P(Spoolers, LanguageRestartFailure,
+                         testing::Values(RestartFailure{"StoppedAndDisabled", true},
+                                         RestartFailure{"NotStoppable", false}),
+                         RowName());
 } // namespace
 } // namespace e2e

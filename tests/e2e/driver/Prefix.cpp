@@ -1,5 +1,7 @@
 #include "Prefix.h"
 
+#include "Queues.h"
+#include "Text.h"
 #include "Wait.h"
 
 #include <memory>
@@ -13,12 +15,14 @@ const char kTimeoutValue[] = "QuenloTimeout";
 
 namespace
 {
-const char kPrintersKey[] = "System\\CurrentControlSet\\Control\\Print\\Printers\\";
+const wchar_t kPrintersKey[] = L"System\\CurrentControlSet\\Control\\Print\\Printers\\";
 const char kSpooler[] = "Spooler";
+// The user-defined control that ends the stubborn stand-in (tests/standin/StubbornService.cpp).
+const DWORD kEndStubbornSpooler = 200;
 
-std::string QueueKey(const std::string& queue)
+std::wstring QueueKey(const std::string& queue)
 {
-    return kPrintersKey + queue;
+    return kPrintersKey + Wide(queue);
 }
 
 struct ServiceHandleCloser
@@ -35,68 +39,134 @@ ServiceHandle OpenSpooler(DWORD access)
     return ServiceHandle(OpenServiceA(manager.get(), kSpooler, access));
 }
 
-std::optional<DWORD> StartType(SC_HANDLE service)
+// The spooler's start type and program, as the service manager holds them.
+struct SpoolerConfig
+{
+    DWORD startType;
+    std::wstring program;
+};
+
+std::optional<SpoolerConfig> ConfigOf(SC_HANDLE service)
 {
     DWORD needed = 0;
-    QueryServiceConfigA(service, nullptr, 0, &needed);
+    QueryServiceConfigW(service, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed);
-    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
-    if (needed == 0 || !QueryServiceConfigA(service, config, needed, &needed))
+    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGW*>(buffer.data());
+    if (needed == 0 || !QueryServiceConfigW(service, config, needed, &needed))
         return std::nullopt;
-    return config->dwStartType;
+    return SpoolerConfig{config->dwStartType, config->lpBinaryPathName};
 }
 
-bool ChangeStartType(SC_HANDLE service, DWORD startType)
+// Changes what is given; SERVICE_NO_CHANGE and null leave the start type and program as they are.
+bool ChangeConfig(SC_HANDLE service, DWORD startType, const wchar_t* program)
 {
-    return ChangeServiceConfigA(service, SERVICE_NO_CHANGE, startType, SERVICE_NO_CHANGE, nullptr,
+    return ChangeServiceConfigW(service, SERVICE_NO_CHANGE, startType, SERVICE_NO_CHANGE, program,
                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr) != FALSE;
+}
+
+bool StopSpooler()
+{
+    const ServiceHandle spooler = OpenSpooler(SERVICE_STOP | SERVICE_QUERY_STATUS);
+    SERVICE_STATUS status = {};
+    if (!spooler)
+        return false;
+    ControlService(spooler.get(), SERVICE_CONTROL_STOP, &status);
+    return WaitUntil([] { return SpoolerProcessId() == 0; }, kActionTimeoutMs);
 }
 } // namespace
 
 bool QueueExists(const std::string& queue)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, QueueKey(queue).c_str(), 0, KEY_READ, &key) !=
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QueueKey(queue).c_str(), 0, KEY_READ, &key) !=
         ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
 }
 
+bool AddQueue(const std::string& queue)
+{
+    return helpers::AddQueue(Wide(queue)) == ERROR_SUCCESS;
+}
+
+void DeleteQueue(const std::string& queue)
+{
+    std::wstring name = Wide(queue);
+    PRINTER_DEFAULTSW defaults = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+    HANDLE printer = nullptr;
+    if (!OpenPrinterW(name.data(), &printer, &defaults))
+        return;
+    DeletePrinter(printer);
+    ClosePrinter(printer);
+}
+
 std::optional<DWORD> StoredValue(const std::string& queue, const char* name)
 {
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, QueueKey(queue).c_str(), name, RRF_RT_REG_DWORD, nullptr,
-                     &value, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, QueueKey(queue).c_str(), Wide(name).c_str(),
+                     RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
         return std::nullopt;
     return value;
 }
 
 void SetStoredValue(const std::string& queue, const char* name, std::optional<DWORD> value)
 {
+    if (!value)
+        return SetStoredRawValue(queue, name, std::nullopt);
+    const auto* bytes = reinterpret_cast<const BYTE*>(&*value);
+    SetStoredRawValue(queue, name, RawValue{REG_DWORD, {bytes, bytes + sizeof *value}});
+}
+
+std::optional<RawValue> StoredRawValue(const std::string& queue, const char* name)
+{
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, QueueKey(queue).c_str(), 0, KEY_SET_VALUE, &key) !=
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QueueKey(queue).c_str(), 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    const std::wstring valueName = Wide(name);
+    RawValue value = {REG_NONE, {}};
+    DWORD size = 0;
+    LONG result = RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type, nullptr, &size);
+    if (result == ERROR_SUCCESS)
+    {
+        value.bytes.resize(size);
+        result = RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type, value.bytes.data(),
+                                  &size);
+        value.bytes.resize(size);
+    }
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+void SetStoredRawValue(const std::string& queue, const char* name,
+                       const std::optional<RawValue>& value)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QueueKey(queue).c_str(), 0, KEY_SET_VALUE, &key) !=
         ERROR_SUCCESS)
         return;
     if (value)
-        RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
-                       sizeof *value);
+        RegSetValueExW(key, Wide(name).c_str(), 0, value->type, value->bytes.data(),
+                       static_cast<DWORD>(value->bytes.size()));
     else
-        RegDeleteValueA(key, name);
+        RegDeleteValueW(key, Wide(name).c_str());
     RegCloseKey(key);
 }
 
 StoredValuesKeeper::StoredValuesKeeper(std::string queue)
-    : m_queue(std::move(queue)), m_interval(StoredValue(m_queue, kIntervalValue)),
-      m_timeout(StoredValue(m_queue, kTimeoutValue))
+    : m_queue(std::move(queue)), m_interval(StoredRawValue(m_queue, kIntervalValue)),
+      m_timeout(StoredRawValue(m_queue, kTimeoutValue))
 {
 }
 
 StoredValuesKeeper::~StoredValuesKeeper()
 {
-    SetStoredValue(m_queue, kIntervalValue, m_interval);
-    SetStoredValue(m_queue, kTimeoutValue, m_timeout);
+    SetStoredRawValue(m_queue, kIntervalValue, m_interval);
+    SetStoredRawValue(m_queue, kTimeoutValue, m_timeout);
 }
 
 DWORD SpoolerProcessId()
@@ -127,11 +197,11 @@ SpoolerDisabled::SpoolerDisabled()
     const ServiceHandle spooler = OpenSpooler(SERVICE_QUERY_CONFIG | SERVICE_CHANGE_CONFIG);
     if (!spooler)
         return;
-    const std::optional<DWORD> startType = StartType(spooler.get());
-    if (!startType)
+    const std::optional<SpoolerConfig> config = ConfigOf(spooler.get());
+    if (!config)
         return;
-    m_startType = *startType;
-    m_applied = ChangeStartType(spooler.get(), SERVICE_DISABLED);
+    m_startType = config->startType;
+    m_applied = ChangeConfig(spooler.get(), SERVICE_DISABLED, nullptr);
 }
 
 SpoolerDisabled::~SpoolerDisabled()
@@ -140,7 +210,33 @@ SpoolerDisabled::~SpoolerDisabled()
         return;
     const ServiceHandle spooler = OpenSpooler(SERVICE_CHANGE_CONFIG);
     if (spooler)
-        ChangeStartType(spooler.get(), m_startType);
+        ChangeConfig(spooler.get(), m_startType, nullptr);
+    StartSpooler();
+}
+
+SpoolerThatWillNotStop::SpoolerThatWillNotStop(const std::string& program)
+{
+    const ServiceHandle spooler = OpenSpooler(SERVICE_QUERY_CONFIG | SERVICE_CHANGE_CONFIG);
+    const std::optional<SpoolerConfig> config = spooler ? ConfigOf(spooler.get()) : std::nullopt;
+    if (!config || !StopSpooler())
+        return;
+    m_program = config->program;
+    m_applied = ChangeConfig(spooler.get(), SERVICE_NO_CHANGE, Wide("\"" + program + "\"").c_str());
+    m_running = m_applied && StartSpooler();
+}
+
+SpoolerThatWillNotStop::~SpoolerThatWillNotStop()
+{
+    if (!m_applied)
+        return;
+    const ServiceHandle spooler =
+        OpenSpooler(SERVICE_CHANGE_CONFIG | SERVICE_USER_DEFINED_CONTROL | SERVICE_QUERY_STATUS);
+    if (!spooler)
+        return;
+    SERVICE_STATUS status = {};
+    ControlService(spooler.get(), kEndStubbornSpooler, &status);
+    WaitUntil([] { return SpoolerProcessId() == 0; }, kActionTimeoutMs);
+    ChangeConfig(spooler.get(), SERVICE_NO_CHANGE, m_program.c_str());
     StartSpooler();
 }
 } // namespace e2e

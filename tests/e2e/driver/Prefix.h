@@ -3,20 +3,41 @@
 #pragma once
 
 #include <windows.h>
+#include <winspool.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace e2e
 {
 extern const char kIntervalValue[];
 extern const char kTimeoutValue[];
 
+// A stored value as the registry holds it, whatever its type and size.
+struct RawValue
+{
+    DWORD type;
+    std::vector<BYTE> bytes;
+    bool operator==(const RawValue& other) const
+    {
+        return type == other.type && bytes == other.bytes;
+    }
+};
+
+// Queue names are UTF-8 here.
 bool QueueExists(const std::string& queue);
+// Adds a queue through Wine's own spooler (tools/helpers/Queues.h) unless it exists; false when
+// that fails. DeleteQueue removes one, with all it stores.
+bool AddQueue(const std::string& queue);
+void DeleteQueue(const std::string& queue);
 std::optional<DWORD> StoredValue(const std::string& queue, const char* name);
 void SetStoredValue(const std::string& queue, const char* name, std::optional<DWORD> value);
+std::optional<RawValue> StoredRawValue(const std::string& queue, const char* name);
+void SetStoredRawValue(const std::string& queue, const char* name,
+                       const std::optional<RawValue>& value);
 
-// Both values of a queue as found; restored by the destructor.
+// Both values of a queue exactly as found; restored by the destructor.
 class StoredValuesKeeper
 {
   public:
@@ -27,8 +48,8 @@ class StoredValuesKeeper
 
   private:
     std::string m_queue;
-    std::optional<DWORD> m_interval;
-    std::optional<DWORD> m_timeout;
+    std::optional<RawValue> m_interval;
+    std::optional<RawValue> m_timeout;
 };
 
 // The spooler's process id while it runs, else 0.
@@ -49,5 +70,23 @@ class SpoolerDisabled
   private:
     DWORD m_startType = SERVICE_DEMAND_START;
     bool m_applied = false;
+};
+
+// Puts the stubborn stand-in (tests/standin, the program's path given) in the place of the
+// spooler's program and starts it: the spooler then runs but cannot be stopped. The destructor
+// ends it, puts the spooler's own program back and starts it again.
+class SpoolerThatWillNotStop
+{
+  public:
+    explicit SpoolerThatWillNotStop(const std::string& program);
+    ~SpoolerThatWillNotStop();
+    SpoolerThatWillNotStop(const SpoolerThatWillNotStop&) = delete;
+    SpoolerThatWillNotStop& operator=(const SpoolerThatWillNotStop&) = delete;
+    bool Running() const { return m_running; }
+
+  private:
+    std::wstring m_program;
+    bool m_applied = false;
+    bool m_running = false;
 };
 } // namespace e2e

@@ -25,8 +25,7 @@ class StandIn : public testing::Test
   protected:
     static void SetUpTestSuite()
     {
-        const std::string& tool = ToolPath();
-        const std::string dll = tool.substr(0, tool.find_last_of('\\') + 1) + "winspool.drv";
+        const std::string dll = BesideTheTool("winspool.drv");
         char directory[MAX_PATH] = "";
         GetTempPathA(sizeof directory, directory);
         s_copy = std::string(directory) + "e2e-standin.dll";

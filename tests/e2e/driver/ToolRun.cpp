@@ -3,10 +3,15 @@
 #include "Wait.h"
 #include "Windows.h"
 
+#include "LinkedToken.h"
+#include "app/ArgumentQuoting.h"
 #include "resource.h"
+
+#include <tlhelp32.h>
 
 #include <cwchar>
 #include <stdexcept>
+#include <utility>
 
 namespace e2e
 {
@@ -21,55 +26,75 @@ std::string g_toolPath;
 const char kOverridesKey[] = "Software\\Wine\\AppDefaults\\SettingTool.exe\\DllOverrides";
 const char kProgramKey[] = "Software\\Wine\\AppDefaults\\SettingTool.exe";
 const char kFailStoreVariable[] = "SETTINGTOOL_FAIL_STORE";
+const char kRunAsVariable[] = "SETTINGTOOL_RUNAS";
 const UINT kKilledStatus = 0xE2E;
 
-void SelectStore(Store store)
+void SetOverride(HKEY key, const char* dll, const char* mode)
+{
+    RegSetValueExA(key, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(mode),
+                   static_cast<DWORD>(lstrlenA(mode) + 1));
+}
+
+// The printer-data store, and the shell that answers "runas": the consent stand-in first, with
+// Wine's own shell32 behind it for anything else.
+void SelectOverrides(const RunOptions& options)
 {
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kOverridesKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                         &key, nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot write the program's DLL overrides");
-    const char* mode = store == Store::StandIn ? "native" : "builtin";
-    RegSetValueExA(key, "winspool.drv", 0, REG_SZ, reinterpret_cast<const BYTE*>(mode),
-                   static_cast<DWORD>(lstrlenA(mode) + 1));
+    SetOverride(key, "winspool.drv", options.store == Store::StandIn ? "native" : "builtin");
+    if (options.runAs != RunAs::Wine)
+        SetOverride(key, "shell32", "native,builtin");
     RegCloseKey(key);
 }
 
-void ForgetStore()
+void ForgetOverrides()
 {
     RegDeleteKeyA(HKEY_CURRENT_USER, kOverridesKey);
     RegDeleteKeyA(HKEY_CURRENT_USER, kProgramKey);
 }
 
-// This process's environment with the stand-in's failure setting replaced.
-std::wstring ChildEnvironment(const std::string& failStore)
+// This process's environment with the stand-ins' settings replaced: a store to fail, and a
+// declined consent prompt.
+std::wstring ChildEnvironment(const RunOptions& options)
 {
-    const std::wstring variable = Wide(kFailStoreVariable) + L"=";
+    const std::pair<std::wstring, std::string> settings[] = {
+        {Wide(kFailStoreVariable) + L"=", options.failStore},
+        {Wide(kRunAsVariable) + L"=", options.runAs == RunAs::Decline ? "decline" : ""},
+    };
     std::wstring block;
     wchar_t* strings = GetEnvironmentStringsW();
     for (const wchar_t* entry = strings; *entry != L'\0'; entry += std::wcslen(entry) + 1)
     {
-        if (_wcsnicmp(entry, variable.c_str(), variable.size()) == 0)
+        bool replaced = false;
+        for (const auto& setting : settings)
+            replaced =
+                replaced || _wcsnicmp(entry, setting.first.c_str(), setting.first.size()) == 0;
+        if (replaced)
             continue;
         block += entry;
         block += L'\0';
     }
     FreeEnvironmentStringsW(strings);
-    if (!failStore.empty())
+    for (const auto& setting : settings)
     {
-        block += variable + Wide(failStore);
+        if (setting.second.empty())
+            continue;
+        block += setting.first + Wide(setting.second);
         block += L'\0';
     }
     block += L'\0';
     return block;
 }
 
-std::string CommandLine(const std::vector<std::string>& arguments)
+// Wide, as a property page starts the program, so that a name in any script arrives intact.
+std::wstring CommandLine(const std::vector<std::string>& arguments)
 {
-    std::string line = "\"" + g_toolPath + "\"";
+    std::vector<std::wstring> wide;
     for (const std::string& argument : arguments)
-        line += " \"" + argument + "\"";
-    return line;
+        wide.push_back(Wide(argument));
+    return QuoteArgument(Wide(g_toolPath)) + L" " + QuoteArguments(wide);
 }
 
 bool IsSettingsDialog(HWND window)
@@ -92,22 +117,51 @@ bool SetToolPath(const std::string& unixPath)
     return true;
 }
 
-const std::string& ToolPath()
+std::string BesideTheTool(const std::string& file)
 {
-    return g_toolPath;
+    return g_toolPath.substr(0, g_toolPath.find_last_of('\\') + 1) + file;
+}
+
+std::vector<DWORD> ChildProcesses(DWORD parent)
+{
+    std::vector<DWORD> children;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return children;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry))
+        if (entry.th32ParentProcessID == parent && entry.th32ProcessID != parent)
+            children.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return children;
 }
 
 ToolRun::ToolRun(const std::vector<std::string>& arguments, const RunOptions& options)
 {
-    SelectStore(options.store);
-    std::string commandLine = CommandLine(arguments);
-    std::wstring environment = ChildEnvironment(options.failStore);
-    STARTUPINFOA startup = {};
+    SelectOverrides(options);
+    std::wstring commandLine = CommandLine(arguments);
+    std::wstring environment = ChildEnvironment(options);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
-                        CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup,
-                        &process))
+    BOOL started = FALSE;
+    if (options.token == Token::Limited)
+    {
+        // The driver is elevated, as every plain Wine process; its linked token is not.
+        const UniqueKernelHandle token = PrimaryLinkedToken();
+        started = token && CreateProcessAsUserW(token.get(), nullptr, commandLine.data(), nullptr,
+                                                nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                                                environment.data(), nullptr, &startup, &process);
+    }
+    else
+    {
+        started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+                                 CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup,
+                                 &process);
+    }
+    if (!started)
         return;
     CloseHandle(process.hThread);
     m_process = process.hProcess;
@@ -118,6 +172,23 @@ ToolRun::~ToolRun()
 {
     if (m_process != nullptr)
     {
+        // Deepest first, so that none is left to start another; a program that relaunches more
+        // than once is a fault to be seen, not to be left running.
+        std::vector<DWORD> descendants = Relaunches();
+        for (size_t i = 0; i < descendants.size(); ++i)
+        {
+            const std::vector<DWORD> more = ChildProcesses(descendants[i]);
+            descendants.insert(descendants.end(), more.begin(), more.end());
+        }
+        for (auto it = descendants.rbegin(); it != descendants.rend(); ++it)
+        {
+            const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, *it);
+            if (process == nullptr)
+                continue;
+            TerminateProcess(process, kKilledStatus);
+            WaitForSingleObject(process, kActionTimeoutMs);
+            CloseHandle(process);
+        }
         if (Running())
         {
             TerminateProcess(m_process, kKilledStatus);
@@ -125,7 +196,12 @@ ToolRun::~ToolRun()
         }
         CloseHandle(m_process);
     }
-    ForgetStore();
+    ForgetOverrides();
+}
+
+std::vector<DWORD> ToolRun::Relaunches() const
+{
+    return m_process != nullptr ? ChildProcesses(m_processId) : std::vector<DWORD>();
 }
 
 bool ToolRun::Running() const
@@ -136,7 +212,13 @@ bool ToolRun::Running() const
 std::vector<HWND> ToolRun::VisibleWindows() const
 {
     std::vector<HWND> visible;
-    for (HWND window : TopLevelWindows(m_processId))
+    std::vector<HWND> windows = TopLevelWindows(m_processId);
+    for (DWORD relaunch : Relaunches())
+    {
+        const std::vector<HWND> more = TopLevelWindows(relaunch);
+        windows.insert(windows.end(), more.begin(), more.end());
+    }
+    for (HWND window : windows)
         if (IsWindowVisible(window))
             visible.push_back(window);
     return visible;

@@ -1,6 +1,7 @@
-// One run of the real SettingTool.exe, started with CreateProcessA as a printer driver's
-// property page would start it. The destructor ends a run that is still going, so that a
-// failed test leaves no window behind.
+// One run of the real SettingTool.exe, started with CreateProcessW as a printer driver's
+// property page would start it (arguments are UTF-8 here), and the instance it may start again
+// through the consent prompt. The destructor ends what is still going, so that a failed test
+// leaves no window behind.
 #pragma once
 
 #include <windows.h>
@@ -16,11 +17,27 @@ enum class Store
     WineSpooler, // Wine's own spooler, which refuses the key "\"
 };
 
+enum class Token
+{
+    Driver,  // the driver's own: elevated, as every plain Wine process is
+    Limited, // the driver's linked token: not elevated, as a filtered administrator's
+};
+
+// Who answers the program's "runas".
+enum class RunAs
+{
+    Wine,    // Wine's own shell, which starts the program unchanged (still limited)
+    Consent, // the stand-in shell: consent given, the program starts with the full token
+    Decline, // the stand-in shell: the prompt declined (ERROR_CANCELLED)
+};
+
 struct RunOptions
 {
     Store store = Store::StandIn;
-    // "<value name>:<error>": the stand-in's SetPrinterDataExA of that value fails so.
+    // "<value name>:<error>": the stand-in's SetPrinterDataExW of that value fails so.
     std::string failStore;
+    Token token = Token::Driver;
+    RunAs runAs = RunAs::Wine;
 };
 
 struct MessageBoxSeen
@@ -33,8 +50,12 @@ struct MessageBoxSeen
 // The program under test and the queue the tests work on; set once by main.
 // SetToolPath fails (false) outside Wine or for a path Wine cannot name.
 bool SetToolPath(const std::string& unixPath);
-const std::string& ToolPath();
+// A file built beside the program: the stand-ins of tests/standin.
+std::string BesideTheTool(const std::string& file);
 extern const char kTestQueue[];
+
+// The running processes that process started.
+std::vector<DWORD> ChildProcesses(DWORD parent);
 
 class ToolRun
 {
@@ -45,6 +66,9 @@ class ToolRun
     ToolRun& operator=(const ToolRun&) = delete;
 
     bool Started() const { return m_process != nullptr; }
+    DWORD ProcessId() const { return m_processId; }
+    // The running programs that this run has started (its relaunch through "runas").
+    std::vector<DWORD> Relaunches() const;
     bool Running() const;
     // The settings dialog once it is visible; null if it does not come up in time.
     HWND Dialog();
@@ -54,7 +78,8 @@ class ToolRun
     bool Dismiss(const MessageBoxSeen& box);
     // The exit status, or -1 if the program is still running after timeoutMs.
     long WaitForExit(DWORD timeoutMs = kDefaultExitTimeoutMs);
-    // Top-level windows the program has shown (for checking that no dialog appeared).
+    // Top-level windows the program and its relaunch have shown (for checking that no dialog
+    // appeared).
     std::vector<HWND> VisibleWindows() const;
 
     static const DWORD kDefaultExitTimeoutMs = 10000;

@@ -3,6 +3,8 @@
 // compare as UTF-8 whatever this process's code page), positions and flags as plain numbers.
 #pragma once
 
+#include "Text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -11,9 +13,6 @@
 
 namespace e2e
 {
-std::string Utf8(const std::wstring& text);
-std::wstring Wide(const std::string& utf8);
-
 // The top-level windows of a process, visible or not.
 std::vector<HWND> TopLevelWindows(DWORD processId);
 

@@ -9,6 +9,6 @@
 namespace host
 {
 std::vector<std::string>& CallLog();
-// Resets every stand-in: desktop, spooler, services, console output, code page and call log.
+// Resets every stand-in: messages, spooler, services, console output, code page and call log.
 void ResetAll();
 } // namespace host

@@ -8,10 +8,6 @@
 
 namespace host::text
 {
-// IsDBCSLeadByte answers for code page 932 (Shift-JIS) instead of UTF-8, so that names whose
-// second bytes look like a backslash or a comma can be tried. Conversion stays UTF-8.
-void UseShiftJisLeadBytes(bool use);
-
 // UTF-16 text from a u"" literal, the same units on Linux and Windows.
 std::wstring Utf16(std::u16string_view text);
 // UTF-16 text from UTF-8 (this build's ANSI code page), and back; an unpaired surrogate becomes

@@ -1,12 +1,16 @@
 // Reading the console program's command line.
 #include "console/CommandLine.h"
 
+#include <host_text.h>
+
 #include <gtest/gtest.h>
 
 namespace
 {
 using Args = std::vector<std::string>;
 using Queues = std::vector<std::string>;
+using host::text::FromAnsi;
+using host::text::ToAnsi;
 
 std::string Joined(const Args& args)
 {
@@ -14,6 +18,23 @@ std::string Joined(const Args& args)
     for (const auto& a : args)
         text += "[" + a + "]";
     return text;
+}
+
+// The command line as the program gets it (UTF-16), from the tests' UTF-8.
+ParsedCommandLine Parse(const Args& args)
+{
+    std::vector<std::wstring> wide;
+    for (const std::string& arg : args)
+        wide.push_back(FromAnsi(arg));
+    return ParseCommandLine(wide);
+}
+
+Queues Narrow(const std::vector<std::wstring>& queues)
+{
+    Queues narrow;
+    for (const std::wstring& queue : queues)
+        narrow.push_back(ToAnsi(queue));
+    return narrow;
 }
 
 TEST(CommandLineTest, CommandsWithTheirQueuesAndOptions)
@@ -33,6 +54,26 @@ TEST(CommandLineTest, CommandsWithTheirQueuesAndOptions)
         {{"show", "--JSON", "A"}, Verb::kShow, {"A"}, true, {}, {}, true},
         {{"list"}, Verb::kList, {}, false, {}, {}, true},
         {{"list", "--json"}, Verb::kList, {}, true, {}, {}, true},
+        {{"check", "A", "--interval", "off", "--json"}, Verb::kCheck, {"A"}, true, 0, {}, true},
+        {{"Check", "A", "B", "--timeout=60"}, Verb::kCheck, {"A", "B"}, false, {}, 60000, true},
+        {{"set", "A", "--timeout", "9", "--json"}, Verb::kSet, {"A"}, true, {}, 9000, true},
+        // A queue named again, in any ASCII case, is the same queue and is handled once.
+        {{"set", "Annex", "A", "annex", "ANNEX", "--timeout", "9"},
+         Verb::kSet,
+         {"Annex", "A"},
+         false,
+         {},
+         9000,
+         true},
+        {{"show", "\\\\printhost\\Q", "\\\\PRINTHOST\\q", "Q"},
+         Verb::kShow,
+         {"\\\\printhost\\Q", "Q"},
+         false,
+         {},
+         {},
+         true},
+        // Only ASCII letters have a case here: these are two queues.
+        {{"show", "Büro", "BÜro"}, Verb::kShow, {"Büro", "BÜro"}, false, {}, {}, true},
         {{"set", "A", "--interval", "2.5"}, Verb::kSet, {"A"}, false, 2500, {}, true},
         {{"set", "--timeout=60", "A", "B"}, Verb::kSet, {"A", "B"}, false, {}, 60000, true},
         {{"set", "A", "--interval=off", "--timeout", "5", "--no-restart"},
@@ -53,15 +94,17 @@ TEST(CommandLineTest, CommandsWithTheirQueuesAndOptions)
          true},
         {{"show", "--", "--"}, Verb::kShow, {"--"}, false, {}, {}, true},
         {{"--help"}, Verb::kHelp, {}, false, {}, {}, true},
+        {{"help"}, Verb::kHelp, {}, false, {}, {}, true},
+        {{"HELP", "set", "--bogus"}, Verb::kHelp, {}, false, {}, {}, true},
         {{"set", "A", "/?"}, Verb::kHelp, {}, false, {}, {}, true},
         {{"-H", "whatever", "--interval", "0"}, Verb::kHelp, {}, false, {}, {}, true},
     };
     for (const auto& c : cases)
     {
-        const ParsedCommandLine parsed = ParseCommandLine(c.args);
+        const ParsedCommandLine parsed = Parse(c.args);
         ASSERT_EQ(parsed.error, CommandLineError::kNone) << Joined(c.args);
         EXPECT_EQ(parsed.command.verb, c.verb) << Joined(c.args);
-        EXPECT_EQ(parsed.command.queues, c.queues) << Joined(c.args);
+        EXPECT_EQ(Narrow(parsed.command.queues), c.queues) << Joined(c.args);
         EXPECT_EQ(parsed.command.json, c.json) << Joined(c.args);
         EXPECT_EQ(parsed.command.interval, c.interval) << Joined(c.args);
         EXPECT_EQ(parsed.command.timeout, c.timeout) << Joined(c.args);
@@ -79,8 +122,13 @@ TEST(CommandLineTest, MistakesAreNamedWithTheArgumentAtFault)
         std::string argument;
     } cases[] = {
         {{}, E::kNoCommand, ""},
-        {{"remove", "A"}, E::kNotUnderstood, "remove"},
-        {{"A"}, E::kNotUnderstood, "A"},
+        {{"remove", "A"}, E::kUnknownCommand, "remove"},
+        {{"A"}, E::kUnknownCommand, "A"},
+        {{"--json", "show", "A"}, E::kUnknownCommand, "--json"},
+        {{"check", "A"}, E::kNothingToSet, ""},
+        {{"check", "--timeout", "60"}, E::kNoQueue, ""},
+        {{"check", "A", "--timeout", "60", "--no-restart"}, E::kNotUnderstood, "--no-restart"},
+        {{"check", "A", "--timeout", "4"}, E::kBadTimeout, "4"},
         {{"show"}, E::kNoQueue, ""},
         {{"show", "--json"}, E::kNoQueue, ""},
         {{"show", "A", "--interval", "1"}, E::kNotUnderstood, "--interval"},
@@ -91,7 +139,7 @@ TEST(CommandLineTest, MistakesAreNamedWithTheArgumentAtFault)
         {{"set", "A"}, E::kNothingToSet, ""},
         {{"set", "A", "--no-restart"}, E::kNothingToSet, ""},
         {{"set", "--timeout", "60"}, E::kNoQueue, ""},
-        {{"set", "A", "--json", "--timeout", "60"}, E::kNotUnderstood, "--json"},
+        {{"set", "A", "--json", "--timeout", "60", "--JSON"}, E::kRepeatedOption, "--JSON"},
         {{"set", "A", "--timeout"}, E::kMissingValue, "--timeout"},
         {{"set", "A", "--interval"}, E::kMissingValue, "--interval"},
         {{"set", "A", "--interval", "1", "--interval", "2"}, E::kRepeatedOption, "--interval"},
@@ -102,6 +150,8 @@ TEST(CommandLineTest, MistakesAreNamedWithTheArgumentAtFault)
         {{"set", "A", "--no-restart=1", "--timeout", "5"}, E::kNotUnderstood, "--no-restart=1"},
         {{"set", "A", "--interval", "0"}, E::kBadInterval, "0"},
         {{"set", "A", "--interval=1,5"}, E::kBadInterval, "1,5"},
+        {{"set", "A", "--interval", "１"}, E::kBadInterval, "１"}, // full-width 1
+        {{"set", "A", "--timeout", "６０"}, E::kBadTimeout, "６０"},
         {{"set", "A", "--interval", "--timeout", "5"}, E::kBadInterval, "--timeout"},
         {{"set", "A", "--interval="}, E::kBadInterval, ""},
         {{"set", "A", "--timeout", "601"}, E::kBadTimeout, "601"},
@@ -113,9 +163,9 @@ TEST(CommandLineTest, MistakesAreNamedWithTheArgumentAtFault)
     };
     for (const auto& c : cases)
     {
-        const ParsedCommandLine parsed = ParseCommandLine(c.args);
+        const ParsedCommandLine parsed = Parse(c.args);
         EXPECT_EQ(parsed.error, c.error) << Joined(c.args);
-        EXPECT_EQ(parsed.argument, c.argument) << Joined(c.args);
+        EXPECT_EQ(ToAnsi(parsed.argument), c.argument) << Joined(c.args);
     }
 }
 } // namespace

@@ -1,6 +1,7 @@
 // A queue opened only to read its settings: what the console program's show and list rely on.
 #include "../HostSession.h"
 
+#include "printer/PrinterInfo.h"
 #include "printer/PrinterInfoException.h"
 
 namespace

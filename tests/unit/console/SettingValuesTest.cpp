@@ -1,13 +1,15 @@
 // The values and queue names the console program accepts.
 #include "console/SettingValues.h"
 
-#include <host_calls.h>
 #include <host_text.h>
 
 #include <gtest/gtest.h>
 
 namespace
 {
+using host::text::FromAnsi;
+using host::text::Utf16;
+
 TEST(SettingValuesTest, IntervalsInTenthsFromPointOneToTwoHundredForty)
 {
     const struct
@@ -20,7 +22,7 @@ TEST(SettingValuesTest, IntervalsInTenthsFromPointOneToTwoHundredForty)
         {"off", 0},      {"OFF", 0},        {"Off", 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseIntervalSetting(c.text), c.milliseconds) << c.text;
+        EXPECT_EQ(ParseIntervalSetting(FromAnsi(c.text)), c.milliseconds) << c.text;
 }
 
 TEST(SettingValuesTest, AnyOtherIntervalIsRefusedNotClamped)
@@ -39,7 +41,7 @@ TEST(SettingValuesTest, AnyOtherIntervalIsRefusedNotClamped)
                              "offf",  "o ff",
                              "2.5s",  "\xef\xbc\x91",
                              "2.-"})
-        EXPECT_FALSE(ParseIntervalSetting(text).has_value()) << '"' << text << '"';
+        EXPECT_FALSE(ParseIntervalSetting(FromAnsi(text)).has_value()) << '"' << text << '"';
 }
 
 TEST(SettingValuesTest, TimeoutsInWholeSecondsFromFiveToSixHundred)
@@ -65,7 +67,7 @@ TEST(SettingValuesTest, TimeoutsInWholeSecondsFromFiveToSixHundred)
         {"60 ", std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseTimeoutSetting(c.text), c.milliseconds) << '"' << c.text << '"';
+        EXPECT_EQ(ParseTimeoutSetting(FromAnsi(c.text)), c.milliseconds) << '"' << c.text << '"';
 }
 
 TEST(SettingValuesTest, OnlyNamesThatOpenOneQueueAreQueueNames)
@@ -78,9 +80,13 @@ TEST(SettingValuesTest, OnlyNamesThatOpenOneQueueAreQueueNames)
         {"Office Laser", true},
         {"\\\\printhost\\Office Laser", true},
         {"--", true},
-        {"\xe4\xba\x8b\xe5\x8b\x99\xe6\x89\x80", true}, // a Japanese name
-        {"", false},                                    // the local print server
-        {"\\\\printhost", false},                       // that print server
+        {"事務所", true},
+        {"Büro – 2F", true},
+        {"\\\\プリントサーバー\\プリンタ①", true},
+        {"Quote \"Q\" Printer", true},
+        {"Emoji 🖨 Printer", true},
+        {"", false},              // the local print server
+        {"\\\\printhost", false}, // that print server
         {"\\\\printhost\\", false},
         {"\\\\\\Office", false},
         {"\\\\printhost\\Office\\Laser", false},
@@ -90,34 +96,25 @@ TEST(SettingValuesTest, OnlyNamesThatOpenOneQueueAreQueueNames)
         {"\\\\printhost\\Office,LocalOnly", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(IsQueueName(c.name), c.accepted) << '"' << c.name << '"';
+        EXPECT_EQ(IsQueueName(FromAnsi(c.name)), c.accepted) << '"' << c.name << '"';
 }
 
 TEST(SettingValuesTest, TheMachineIsTheServerPartOfTheName)
 {
-    EXPECT_EQ(MachineOf("Office Laser"), "");
-    EXPECT_EQ(MachineOf("\\\\printhost\\Office Laser"), "\\\\printhost");
-    EXPECT_TRUE(SameMachine("\\\\PrintHost", "\\\\printhost"));
-    EXPECT_TRUE(SameMachine("", ""));
-    EXPECT_FALSE(SameMachine("\\\\printhost2", "\\\\printhost"));
-    EXPECT_FALSE(SameMachine("", "\\\\printhost"));
+    EXPECT_EQ(MachineOf(L"Office Laser"), L"");
+    EXPECT_EQ(MachineOf(L"\\\\printhost\\Office Laser"), L"\\\\printhost");
+    EXPECT_EQ(MachineOf(Utf16(u"\\\\プリントサーバー\\Laser")), Utf16(u"\\\\プリントサーバー"));
 }
 
-// In code page 932 the second byte of a character can be 0x5C, the backslash's byte.
-TEST(SettingValuesTest, DoubleByteCharactersAreReadWhole)
+TEST(SettingValuesTest, NamesAreTheSameWhateverTheCaseOfTheirAsciiLetters)
 {
-    host::ResetAll();
-    host::text::UseShiftJisLeadBytes(true);
-    const std::string software = "\x83\x5c\x83\x74\x83\x67"; // "software" in katakana
-    EXPECT_TRUE(IsQueueName(software));
-    EXPECT_TRUE(IsQueueName("\\\\printhost\\" + software));
-    EXPECT_TRUE(IsQueueName("\\\\" + software + "\\Laser"));
-    EXPECT_EQ(MachineOf("\\\\" + software + "\\Laser"), "\\\\" + software);
-    EXPECT_FALSE(IsQueueName(software + "\\Laser"));
-    // Trail bytes are no letters: 0x83 0x41 and 0x83 0x61 are different characters.
-    EXPECT_FALSE(SameMachine("\\\\\x83\x41", "\\\\\x83\x61"));
-    EXPECT_TRUE(SameMachine("\\\\\x83\x41X", "\\\\\x83\x41x"));
-    host::ResetAll();
-    EXPECT_FALSE(IsQueueName(software));
+    EXPECT_TRUE(SameName(L"\\\\PrintHost", L"\\\\printhost"));
+    EXPECT_TRUE(SameName(L"", L""));
+    EXPECT_FALSE(SameName(L"\\\\printhost2", L"\\\\printhost"));
+    EXPECT_FALSE(SameName(L"", L"\\\\printhost"));
+    EXPECT_FALSE(SameName(Utf16(u"Büro"), Utf16(u"BÜro")));
+    // A surrogate pair is compared unit by unit, never folded.
+    EXPECT_TRUE(SameName(Utf16(u"🖨 A"), Utf16(u"🖨 a")));
+    EXPECT_FALSE(SameName(Utf16(u"🖨"), Utf16(u"🖧")));
 }
 } // namespace
