@@ -24,7 +24,7 @@ std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstr
 
 std::wstring Message(UINT id, const std::vector<std::wstring>& arguments)
 {
-    return Substitute(LoadResourceStringW(id), arguments);
+    return Substitute(LoadResourceString(id), arguments);
 }
 
 std::wstring Widened(const std::string& ascii)

@@ -213,5 +213,5 @@ void CSettingToolDlg::OnCancel()
 
 void CSettingToolDlg::ShowMessage(UINT textId)
 {
-    m_controls.ShowMessage(LoadResourceStringW(textId), LoadResourceStringW(IDS_ERROR_CAPTION));
+    m_controls.ShowMessage(LoadResourceString(textId), LoadResourceString(IDS_ERROR_CAPTION));
 }

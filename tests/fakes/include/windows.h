@@ -86,17 +86,16 @@ typedef HINSTANCE HMODULE;
 DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
 void WINAPI Sleep(DWORD milliseconds);
-HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
 
 // kernel32: text. The ANSI code page here is UTF-8, the encoding of the program's strings.
 #define CP_ACP 0
 int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, LPWSTR wide,
                                int wideLength);
 
-// user32: the string table and message boxes
-int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
+// user32: the string table and message boxes, UTF-16 only: the programs never pass a message
+// through the ANSI code page.
 int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax);
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 
 // advapi32: the service control manager
