@@ -22,6 +22,7 @@ struct Queue
 {
     bool fullAccess = true;
     bool connection = false;
+    std::optional<DWORD> openError;
     std::map<std::pair<std::wstring, std::wstring>, host::spooler::Value> data;
     std::map<std::wstring, DWORD> failingStores;
     std::map<std::wstring, DWORD> failingReads;
@@ -199,6 +200,11 @@ std::optional<DWORD> host::spooler::GetDword(const std::wstring& queue, const st
     return DWORD(b[0]) | DWORD(b[1]) << 8 | DWORD(b[2]) << 16 | DWORD(b[3]) << 24;
 }
 
+void host::spooler::FailOpens(const std::wstring& queue, DWORD error)
+{
+    TheStore().queues.at(queue).openError = error;
+}
+
 void host::spooler::FailStores(const std::wstring& queue, const std::wstring& name, DWORD error)
 {
     TheStore().queues.at(queue).failingStores[name] = error;
@@ -256,6 +262,11 @@ BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTS
     if (queue == store.queues.end())
     {
         SetLastError(ERROR_INVALID_PRINTER_NAME);
+        return FALSE;
+    }
+    if (queue->second.openError)
+    {
+        SetLastError(*queue->second.openError);
         return FALSE;
     }
     if (!queue->second.fullAccess && (access & PRINTER_ACCESS_ADMINISTER) != 0)

@@ -79,7 +79,9 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
 TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
 {
     host::spooler::AddQueue(L"Front Desk", false);
-    for (const wchar_t* queue : {L"No Such Queue", L"Front Desk", L""})
+    host::spooler::AddQueue(L"Silent");
+    host::spooler::FailOpens(L"Silent", ERROR_SUCCESS); // no reason given: not an open queue
+    for (const wchar_t* queue : {L"No Such Queue", L"Front Desk", L"", L"Silent"})
     {
         host::ResetMessages();
         bool dialogShown = false;

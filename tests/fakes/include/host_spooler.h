@@ -35,6 +35,9 @@ void SetDword(const std::wstring& queue, const std::wstring& name, DWORD value);
 std::optional<Value> GetValue(const std::wstring& queue, const std::wstring& key,
                               const std::wstring& name);
 std::optional<DWORD> GetDword(const std::wstring& queue, const std::wstring& name); // key "\"
+// Every later OpenPrinterW of that queue fails with error; ERROR_SUCCESS: without saying why, as a
+// print provider may.
+void FailOpens(const std::wstring& queue, DWORD error);
 // Every later SetPrinterDataExW of that value on that queue fails with error.
 void FailStores(const std::wstring& queue, const std::wstring& name, DWORD error);
 // Every later GetPrinterDataExW of that value on that queue fails with error.
