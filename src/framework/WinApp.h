@@ -29,6 +29,7 @@ class CWinApp
     wchar_t** m_argv = nullptr;
 };
 
+// The one application object, or null outside its lifetime; not owned by the caller.
 CWinApp* AfxGetApp();
 // The module that holds the program's resources.
 HINSTANCE AfxGetInstanceHandle();

@@ -4,5 +4,6 @@
 
 #include <windows.h>
 
-// A kernel object (a process, a token), closed with CloseHandle.
+// A kernel object (a process, a token), closed with CloseHandle. Null is "no handle": a call that
+// fails with INVALID_HANDLE_VALUE (CreateFile) must not put its result here unchecked.
 using UniqueKernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
