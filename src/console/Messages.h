@@ -18,5 +18,5 @@ std::wstring Message(UINT id, const std::vector<std::wstring>& arguments = {});
 std::wstring Widened(const std::string& ascii);
 
 // Writes one line (or, for a string with line breaks, lines) to standard output or error.
-void SayLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
-void ComplainLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
+void SayLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
+void ComplainLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});

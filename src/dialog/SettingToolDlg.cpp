@@ -12,7 +12,7 @@
 
 using namespace settings;
 
-CSettingToolDlg::CSettingToolDlg(DialogControls& controls, CPrinterInfo* printer)
+CSettingToolDlg::CSettingToolDlg(CDialogControls& controls, CPrinterInfo* printer)
     : m_controls(controls), m_pPrinter(printer)
 {
 }

@@ -6,4 +6,4 @@
 
 // A kernel object (a process, a token), closed with CloseHandle. Null is "no handle": a call that
 // fails with INVALID_HANDLE_VALUE (CreateFile) must not put its result here unchecked.
-using UniqueKernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
+using CKernelHandle = CUniqueHandle<HANDLE, &CloseHandle>;

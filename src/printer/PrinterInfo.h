@@ -71,6 +71,6 @@ class CPrinterInfo
     DWORD WriteDword(Setting setting, DWORD value);
     DWORD PutBack(Setting setting, const StoredValue& value);
 
-    UniquePrinterHandle m_printer;
+    CPrinterHandle m_printer;
     std::wstring m_name;
 };
