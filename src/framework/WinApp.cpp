@@ -5,7 +5,7 @@ namespace
 CWinApp* g_pApp = nullptr;
 }
 
-CWinApp::CWinApp(const wchar_t*)
+CWinApp::CWinApp()
 {
     g_pApp = this;
 }

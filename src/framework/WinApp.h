@@ -10,7 +10,7 @@ class CWnd;
 class CWinApp
 {
   public:
-    explicit CWinApp(const wchar_t* appName = nullptr);
+    CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
