@@ -2,14 +2,17 @@
 #   make exe   the Windows programs (dialog and console companion), into dist/
 #   make test  every test: Linux unit tests, then the Windows tests under Wine
 #   make run   opens the real dialog under Wine for a demo queue
-.PHONY: exe test host-test wine-test run clean
+#   make dist  the release package dist/LanguageMonitorSettingTool-<version>.zip
+# The shipped programs come from the product tree (build/product); the Windows test programs,
+# built in build/windows, run them from there.
+.PHONY: exe test host-test wine-test run dist clean
 
 exe:
-	tools/ensure-packages.sh windows
-	cmake --preset windows
-	cmake --build --preset windows --target SettingTool SettingToolCmd
+	tools/ensure-packages.sh product
+	cmake --preset product
+	cmake --build --preset product
 	rm -rf dist && mkdir -p dist
-	cp build/windows/SettingTool.exe build/windows/SettingToolCmd.exe dist/
+	cp build/product/SettingTool.exe build/product/SettingToolCmd.exe dist/
 
 test: host-test wine-test
 
@@ -20,14 +23,22 @@ host-test:
 	ctest --preset host
 
 wine-test: exe
+	tools/ensure-packages.sh windows
 	tools/ensure-packages.sh wine
+	cmake --preset windows
 	cmake --build --preset windows
 	tools/test-windows.sh
 
 run: exe
+	tools/ensure-packages.sh windows
 	tools/ensure-packages.sh wine
+	cmake --preset windows
 	cmake --build --preset windows --target e2e_winspool winehelper
 	tools/wine-run.sh
+
+dist: exe
+	tools/ensure-packages.sh dist
+	tools/make-dist.sh
 
 clean:
 	rm -rf build dist

@@ -48,12 +48,16 @@ export WINEPREFIX="$PWD/build/wineprefix-bench"
 source tools/wine-env.sh
 
 QUEUE="Demo Printer"
-BUILD=build/windows
+# SettingTool.exe from the product tree, as it ships; beside it the test programs' tree places
+# the stand-in store and printer-dialog.exe. The bare dialog and the watcher stay in that tree.
+PRODUCT=build/product
+TOOLS=build/windows
 
+cmake --preset product >/dev/null
+cmake --build --preset product --target SettingTool >/dev/null
 cmake --preset windows >/dev/null
 cmake --build --preset windows \
-    --target SettingTool e2e_winspool winehelper bare-dialog printer-dialog startup-watch \
-    >/dev/null
+    --target e2e_winspool winehelper bare-dialog printer-dialog startup-watch >/dev/null
 
 tools/wine-prepare.sh
 
@@ -67,9 +71,9 @@ results=$(mktemp)
 trap 'wineserver -k; rm -f "$results"' EXIT
 
 (
-    cd "$BUILD"
-    LANG=C.UTF-8 WINEDLLOVERRIDES=$overrides wine bench/startup-watch.exe "$runs" \
-        "SettingTool.exe 1 \"$QUEUE\"" 'bench\bare-dialog.exe' \
+    cd "$PRODUCT"
+    LANG=C.UTF-8 WINEDLLOVERRIDES=$overrides wine ../windows/bench/startup-watch.exe "$runs" \
+        "SettingTool.exe 1 \"$QUEUE\"" '..\windows\bench\bare-dialog.exe' \
         "printer-dialog.exe 1 \"$QUEUE\"" | tr -d '\r'
 ) >"$results"
 
@@ -103,5 +107,5 @@ printf '  reference: printer-dialog.exe (bare dialog after the printer access) m
 printf '    (%d runs, %.1f to %.1f ms), ratio to bare %.3f\n' "$printer_runs" "$printer_low" \
     "$printer_high" "$(awk -v p="$printer" -v b="$bare" 'BEGIN { print p / b }')"
 printf '  sizes: SettingTool.exe %d bytes, bare-dialog.exe %d bytes, printer-dialog.exe %d bytes\n' \
-    "$(stat -c %s "$BUILD/SettingTool.exe")" "$(stat -c %s "$BUILD/bench/bare-dialog.exe")" \
-    "$(stat -c %s "$BUILD/printer-dialog.exe")"
+    "$(stat -c %s "$PRODUCT/SettingTool.exe")" "$(stat -c %s "$TOOLS/bench/bare-dialog.exe")" \
+    "$(stat -c %s "$PRODUCT/printer-dialog.exe")"

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a make target needs, when any of them is missing.
-# Usage: tools/ensure-packages.sh host|windows|wine
+# Usage: tools/ensure-packages.sh host|product|windows|wine|dist
 set -euo pipefail
 
 case "${1:-}" in
 host) packages=(cmake make g++ googletest libgtest-dev libgmock-dev) ;;
+product) packages=(cmake make g++-mingw-w64-i686-win32 binutils-mingw-w64-i686) ;;
 windows) packages=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest) ;;
 wine) packages=(wine wine32:i386 fonts-wine xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic) ;;
+dist) packages=(zip coreutils) ;;
 *)
-    echo "usage: $0 host|windows|wine" >&2
+    echo "usage: $0 host|product|windows|wine|dist" >&2
     exit 2
     ;;
 esac

@@ -16,12 +16,15 @@ source tools/wine-env.sh
 
 QUEUE="Demo Printer"
 QUEUE_KEY="HKLM\\System\\CurrentControlSet\\Control\\Print\\Printers\\$QUEUE"
-BUILD=build/windows
+# The programs pictured come from the product tree, the helpers from the test programs' tree.
+PRODUCT=build/product
 DOCS="$PWD/docs"
 
+cmake --preset product >/dev/null
+cmake --build --preset product --target SettingTool >/dev/null
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target SettingTool e2e_winspool stubborn-service winehelper \
-    show-and-hold >/dev/null
+cmake --build --preset windows --target e2e_winspool stubborn-service winehelper show-and-hold \
+    >/dev/null
 
 # The service manager reads the start type and program when a Wine session begins, so each
 # change ends the session; Wine's sc.exe cannot change them.
@@ -51,8 +54,8 @@ shot() {
     [ "$language" = ja ] && locale=ja_JP.UTF-8
     [ "$store" = stand-in ] && overrides=winspool.drv=n
     coproc HOLD {
-        cd "$BUILD" && LANG=$locale LC_ALL='' WINEDLLOVERRIDES=$overrides \
-            exec wine tools/helpers/show-and-hold.exe "$@"
+        cd "$PRODUCT" && LANG=$locale LC_ALL='' WINEDLLOVERRIDES=$overrides \
+            exec wine ../windows/tools/helpers/show-and-hold.exe "$@"
     }
     local x y width height
     if ! read -r -u "${HOLD[0]}" x y width height; then

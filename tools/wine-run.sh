@@ -1,27 +1,29 @@
 #!/usr/bin/env bash
 # Opens the real dialog under Wine for the demo queue "Demo Printer", with the printer-data
-# stand-in (so the values stored with OK come back next time). Builds nothing: needs the Windows
-# build (SettingTool.exe, winspool.drv and tools/helpers/winehelper.exe in build/windows).
+# stand-in (so the values stored with OK come back next time). Builds nothing: needs the product
+# tree's SettingTool.exe with the stand-in winspool.drv beside it (build/product) and the test
+# programs' tools/helpers/winehelper.exe (build/windows).
 #   With $DISPLAY set: the dialog opens on that display and the script ends when it is closed.
 #   Without a display: the dialog opens on a virtual display; the script waits for it, saves a
 #   screenshot to build/run-screenshot.png, closes the dialog and says where the picture is.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/tools/wine-env.sh"
-build="$root/build/windows"
+product="$root/build/product"
+helper="$root/build/windows/tools/helpers/winehelper.exe"
 queue="Demo Printer"
 title="Language Monitor Setting Tool"
 screenshot="$root/build/run-screenshot.png"
 
-for file in SettingTool.exe winspool.drv tools/helpers/winehelper.exe; do
-    if [ ! -f "$build/$file" ]; then
-        echo "wine-run.sh: $build/$file is missing: build first (cmake --build --preset windows)" >&2
+for file in "$product/SettingTool.exe" "$product/winspool.drv" "$helper"; do
+    if [ ! -f "$file" ]; then
+        echo "wine-run.sh: $file is missing: build first (make run)" >&2
         exit 1
     fi
 done
 
 run_tool() {
-    WINEDLLOVERRIDES="winspool.drv=n" wine "$build/SettingTool.exe" run "$queue"
+    WINEDLLOVERRIDES="winspool.drv=n" wine "$product/SettingTool.exe" run "$queue"
 }
 
 # Saves a picture of the screen to $1 once two taken in a row are the same, so that nothing is
@@ -51,13 +53,13 @@ if [ "${1:-}" = --virtual-display ]; then
     run_tool &
     tool=$!
     # The dialog is found before it has painted: the helper returns once it has.
-    if ! wine "$build/tools/helpers/winehelper.exe" wait-window "$title" 20000; then
+    if ! wine "$helper" wait-window "$title" 20000; then
         kill "$tool" 2>/dev/null || true
         wait "$tool" || true
         exit 1
     fi
     stable_screenshot "$screenshot"
-    wine "$build/tools/helpers/winehelper.exe" close-window "$title" 10000
+    wine "$helper" close-window "$title" 10000
     wait "$tool" || true
     # Wine's own processes end before the virtual display does, so none of them complains.
     wineserver -w

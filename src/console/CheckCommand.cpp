@@ -91,8 +91,8 @@ int CheckQueues(const Command& command, CReport& report)
     }
     if (command.queues.size() > 1)
         report.Say(IDS_CMD_CHECK_SUMMARY,
-                   {std::to_wstring(command.queues.size()), std::to_wstring(matching),
-                    std::to_wstring(differing),
-                    std::to_wstring(command.queues.size() - matching - differing)});
+                   {NumberArgument(command.queues.size()), NumberArgument(matching),
+                    NumberArgument(differing),
+                    NumberArgument(command.queues.size() - matching - differing)});
     return status;
 }

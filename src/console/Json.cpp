@@ -1,11 +1,12 @@
 #include "console/Json.h"
 
-#include <cstdio>
-
 std::string EscapedUnit(wchar_t unit)
 {
-    char escape[8];
-    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit) & 0xFFFF);
+    // Written digit by digit: a formatted print would link mingw's whole printf.
+    const auto code = static_cast<unsigned>(unit) & 0xFFFF;
+    std::string escape = "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        escape += "0123456789abcdef"[(code >> shift) & 0xF];
     return escape;
 }
 

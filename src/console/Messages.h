@@ -17,6 +17,13 @@ std::wstring Message(UINT id, const std::vector<std::wstring>& arguments = {});
 // ASCII text (numbers, JSON) as UTF-16.
 std::wstring Widened(const std::string& ascii);
 
+// A whole number as a message argument. Not std::to_wstring: that formats through swprintf,
+// which would link mingw's whole printf into the program; std::to_string does not.
+template <typename Number> std::wstring NumberArgument(Number value)
+{
+    return Widened(std::to_string(value));
+}
+
 // Writes one line (or, for a string with line breaks, lines) to standard output or error.
 void SayLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
 void ComplainLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});

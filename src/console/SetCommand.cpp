@@ -98,7 +98,7 @@ QueueOutcome StoreDiffering(CPrinterInfo& printer, const std::wstring& queue,
     const DWORD result = printer.Store(interval, timeout);
     if (result != ERROR_SUCCESS)
     {
-        report.Complain(IDS_CMD_STORE_FAILED, {queue, std::to_wstring(result)});
+        report.Complain(IDS_CMD_STORE_FAILED, {queue, NumberArgument(result)});
         return {QueueResult::kStoreFailed, {}, result};
     }
     report.Say(IDS_CMD_STORED, {queue, WrittenText(interval, timeout)});
@@ -199,9 +199,8 @@ int SetQueues(const Command& command, CReport& report)
     if (command.queues.size() > 1)
     {
         const size_t stored = command.queues.size() - unchanged - notStored.size();
-        report.Say(IDS_CMD_SUMMARY,
-                   {std::to_wstring(command.queues.size()), std::to_wstring(stored),
-                    std::to_wstring(unchanged), std::to_wstring(notStored.size())});
+        report.Say(IDS_CMD_SUMMARY, {NumberArgument(command.queues.size()), NumberArgument(stored),
+                                     NumberArgument(unchanged), NumberArgument(notStored.size())});
         if (!notStored.empty() && !report.IsJson())
         {
             std::wstring lines = Message(IDS_CMD_NOT_STORED_ON) + L"\n";

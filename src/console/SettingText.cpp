@@ -54,7 +54,7 @@ std::string TypeName(DWORD type)
 std::wstring OtherFormText(const CPrinterInfo::StoredValue& value)
 {
     return Message(IDS_CMD_VALUE_OTHER_FORM,
-                   {Widened(TypeName(value.type)), std::to_wstring(value.bytes.size())});
+                   {Widened(TypeName(value.type)), NumberArgument(value.bytes.size())});
 }
 
 // What the dialog makes of a stored value where that is not the value itself: one stored in
@@ -76,7 +76,7 @@ std::wstring DialogNote(SettingKind kind, const StoredSetting& setting, const Di
         return Message(IDS_CMD_DIALOG_SHOWS_OFF);
     if (!view.okStores)
         return Message(IDS_CMD_DIALOG_REFUSES, {view.shown});
-    return Message(IDS_CMD_DIALOG_SHOWS, {view.shown, std::to_wstring(*view.okStores)});
+    return Message(IDS_CMD_DIALOG_SHOWS, {view.shown, NumberArgument(*view.okStores)});
 }
 
 std::wstring ShownText(SettingKind kind, const StoredSetting& setting)
@@ -86,14 +86,14 @@ std::wstring ShownText(SettingKind kind, const StoredSetting& setting)
     if (setting.value.exists)
         return OtherFormText(setting.value);
     return Message(IDS_CMD_VALUE_DEFAULT, {Widened(SecondsJson(kind, setting.dialogReads)),
-                                           std::to_wstring(setting.dialogReads)});
+                                           NumberArgument(setting.dialogReads)});
 }
 
 std::wstring SettingLines(SettingKind kind, const StoredSetting& setting)
 {
     std::wstring text = Message(RulesOf(kind).line, {ShownText(kind, setting)}) + L"\n";
     if (setting.value.error != ERROR_SUCCESS)
-        text += Message(IDS_CMD_READ_FAILED_NOTE, {std::to_wstring(setting.value.error)}) + L"\n";
+        text += Message(IDS_CMD_READ_FAILED_NOTE, {NumberArgument(setting.value.error)}) + L"\n";
     if (const auto view = OtherInDialog(kind, setting))
         text += DialogNote(kind, setting, *view) + L"\n";
     return text;
@@ -128,7 +128,7 @@ std::wstring MillisecondsText(SettingKind kind, DWORD milliseconds)
     if (IsOff(kind, milliseconds))
         return Message(IDS_CMD_VALUE_OFF);
     return Message(IDS_CMD_VALUE_SECONDS,
-                   {Widened(SecondsJson(kind, milliseconds)), std::to_wstring(milliseconds)});
+                   {Widened(SecondsJson(kind, milliseconds)), NumberArgument(milliseconds)});
 }
 
 std::wstring StoredText(SettingKind kind, const StoredSetting& setting)
@@ -138,7 +138,7 @@ std::wstring StoredText(SettingKind kind, const StoredSetting& setting)
     if (setting.value.exists)
         return OtherFormText(setting.value);
     if (setting.value.error != ERROR_SUCCESS)
-        return Message(IDS_CMD_VALUE_UNREADABLE, {std::to_wstring(setting.value.error)});
+        return Message(IDS_CMD_VALUE_UNREADABLE, {NumberArgument(setting.value.error)});
     return Message(IDS_CMD_VALUE_NOT_STORED, {Widened(SecondsJson(kind, setting.dialogReads))});
 }
 

@@ -52,7 +52,7 @@ int ListAllQueues(CReport& report)
     const QueueList list = ListQueues();
     if (list.error != ERROR_SUCCESS)
     {
-        report.Complain(IDS_CMD_LIST_FAILED, {std::to_wstring(list.error)});
+        report.Complain(IDS_CMD_LIST_FAILED, {NumberArgument(list.error)});
         return kExitNotOpened;
     }
     if (list.names.empty())

@@ -6,9 +6,10 @@
 // How the settings' numbers are read from and written into text: always with the full stop as
 // the decimal point, whatever the user's locale, and with halfway values rounded away from zero.
 
-// The longest leading decimal number of the text (digits with at most one full stop), as the C
-// library's atof reads it: "1.2.3" gives 1.2, "." and "" give 0, a number too large for a
-// double gives infinity.
+// The longest leading decimal number of the text (digits with at most one full stop, after an
+// optional minus sign), as the C library's atof reads it: "1.2.3" gives 1.2, "." and "" give 0,
+// a number too large for a double gives infinity. The result is the double nearest to the
+// text's exact value (halfway between two: the even one), however many digits it has.
 double ParseDecimal(const std::string& text);
 
 // The value with the given number of decimals (0 or 1), rounded to nearest and halfway away from

@@ -1,0 +1,3 @@
+# The shipped programs: mingw-w64 i686 with the win32 thread model.
+set(MINGW_THREAD_MODEL win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Fails when a shipped program is larger than its budget or imports a DLL that is not on the
+# list below (all ship with Windows), so that a compiler upgrade or a new dependency cannot
+# quietly bring the bytes or a DLL back.
+#   size-budget.sh SettingTool.exe SettingToolCmd.exe
+set -euo pipefail
+
+declare -A budget=(
+    [SettingTool.exe]=131072    # 128 KiB
+    [SettingToolCmd.exe]=163840 # 160 KiB
+)
+# shell32 and ole32 for the elevated relaunch; gdi32 should a program draw for itself.
+allowed="kernel32.dll user32.dll comctl32.dll advapi32.dll winspool.drv msvcrt.dll shell32.dll ole32.dll gdi32.dll"
+
+failed=0
+for program in "$@"; do
+    name=$(basename "$program")
+    limit=${budget[$name]:?"no budget for $name"}
+    size=$(stat -c %s "$program")
+    if [ "$size" -le "$limit" ]; then
+        echo "$name: $size bytes, budget $limit ($((limit - size)) to spare)"
+    else
+        echo "$name: $size bytes, OVER its budget of $limit by $((size - limit))"
+        failed=1
+    fi
+    imports=$(i686-w64-mingw32-objdump -p "$program" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z')
+    [ -n "$imports" ] || {
+        echo "$name: no import table found"
+        failed=1
+    }
+    for dll in $imports; do
+        if [[ " $allowed " != *" $dll "* ]]; then
+            echo "$name: imports $dll, which is not on the allowed list"
+            failed=1
+        fi
+    done
+    echo "$name imports: $(echo $imports)"
+done
+exit $failed
