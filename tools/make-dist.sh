@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the release package dist/LanguageMonitorSettingTool-<version>.zip from the programs in
-# dist/ (make exe): both programs, the README as README.txt and SHA256SUMS of the three. The
+# dist/ (make exe): both programs, the README as README.txt with the two guides it links to for
+# the people who run the programs (docs/using.md, docs/administrators.md), and SHA256SUMS. The
 # version is the product version of res/version.h. Every entry carries the commit's date and
 # fixed permissions, so the same commit gives the same package.
 set -euo pipefail
@@ -22,17 +23,22 @@ date=$(git log -1 --format=%ct 2>/dev/null || echo 315532800) # else 1980-01-01,
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-mkdir "$stage/$name"
+guides=(docs/using.md docs/administrators.md)
+mkdir -p "$stage/$name/docs"
 cp dist/SettingTool.exe dist/SettingToolCmd.exe "$stage/$name/"
-sed 's/$/\r/' README.md >"$stage/$name/README.txt" # Windows line ends for Notepad
-(cd "$stage/$name" && sha256sum SettingTool.exe SettingToolCmd.exe README.txt >SHA256SUMS)
-chmod 755 "$stage/$name"
-chmod 644 "$stage/$name"/*
-touch -d "@$date" "$stage/$name" "$stage/$name"/*
+# Windows line ends for Notepad.
+sed 's/$/\r/' README.md >"$stage/$name/README.txt"
+for guide in "${guides[@]}"; do
+    sed 's/$/\r/' "$guide" >"$stage/$name/$guide"
+done
+files=(SettingTool.exe SettingToolCmd.exe README.txt "${guides[@]}")
+(cd "$stage/$name" && sha256sum "${files[@]}" >SHA256SUMS)
+chmod 755 "$stage/$name" "$stage/$name/docs"
+chmod 644 "$stage/$name"/SHA256SUMS "${files[@]/#/$stage/$name/}"
+touch -d "@$date" "$stage/$name" "$stage/$name/docs" "$stage/$name"/SHA256SUMS "${files[@]/#/$stage/$name/}"
 
 package="$PWD/dist/$name.zip"
 rm -f "$package"
-(cd "$stage" && TZ=UTC zip -X -q -D "$package" \
-    "$name/SettingTool.exe" "$name/SettingToolCmd.exe" "$name/README.txt" "$name/SHA256SUMS")
+(cd "$stage" && TZ=UTC zip -X -q -D "$package" "${files[@]/#/$name/}" "$name/SHA256SUMS")
 echo "dist/$name.zip:"
 (cd "$stage/$name" && sed 's/^/  /' SHA256SUMS)
