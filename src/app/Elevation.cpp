@@ -9,21 +9,21 @@ namespace
 {
 // COM for this thread while the shell is called; left alone when the thread already has it in
 // another model.
-class ComApartment
+class CComApartment
 {
   public:
-    ComApartment()
+    CComApartment()
         : m_initialised(
               SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
     {
     }
-    ~ComApartment()
+    ~CComApartment()
     {
         if (m_initialised)
             CoUninitialize();
     }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
+    CComApartment(const CComApartment&) = delete;
+    CComApartment& operator=(const CComApartment&) = delete;
 
   private:
     bool m_initialised;
@@ -32,7 +32,7 @@ class ComApartment
 
 bool IsProcessElevated()
 {
-    UniqueKernelHandle token;
+    CKernelHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put()))
         return false;
     TOKEN_ELEVATION elevation = {};
@@ -70,7 +70,7 @@ ShellRun ShellExecuteAndWait(const wchar_t* verb, const std::wstring& file,
     // COM only for the call: the wait below handles no messages, which an apartment would need.
     DWORD error = ERROR_SUCCESS;
     {
-        const ComApartment com;
+        const CComApartment com;
         if (!ShellExecuteExW(&info))
             error = GetLastError();
     }
@@ -78,7 +78,7 @@ ShellRun ShellExecuteAndWait(const wchar_t* verb, const std::wstring& file,
         return {error, 0};
     if (info.hProcess == nullptr)
         return {ERROR_INVALID_HANDLE, 0};
-    const UniqueKernelHandle process(info.hProcess);
+    const CKernelHandle process(info.hProcess);
     DWORD exitStatus = 0;
     if (WaitForSingleObject(process.get(), INFINITE) != WAIT_OBJECT_0 ||
         !GetExitCodeProcess(process.get(), &exitStatus))

@@ -14,9 +14,10 @@
 
 namespace
 {
+// No owner: start-up has no window of its own.
 void ShowError(UINT textId)
 {
-    MessageBoxA(nullptr, LoadResourceString(textId).c_str(),
+    MessageBoxW(nullptr, LoadResourceString(textId).c_str(),
                 LoadResourceString(IDS_ERROR_CAPTION).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -18,8 +18,6 @@ class CSettingToolApp : public CWinApp
                              // or the dialog failed
     };
 
-    CSettingToolApp() : CWinApp(nullptr) {}
-
     BOOL InitInstance() override;
     int ExitInstance() override { return m_exitStatus; }
 

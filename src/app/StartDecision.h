@@ -30,8 +30,8 @@ struct StartDecision
     std::wstring parameters;
 };
 
-// The queue name among the arguments after the program name, or null when they are not the
-// driver's two (optionally after the marker).
+// The queue name among the arguments after the program name (pointing into arguments), or null
+// when they are not the driver's two (optionally after the marker).
 const std::wstring* QueueNameArgument(const std::vector<std::wstring>& arguments);
 
 // arguments: those after the program name. openError: ERROR_SUCCESS when the queue named by

@@ -51,7 +51,7 @@ UINT DifferenceLine(SettingKind kind)
 }
 } // namespace
 
-int CheckQueues(const Command& command, Report& report)
+int CheckQueues(const Command& command, CReport& report)
 {
     int matching = 0;
     int differing = 0;

@@ -3,18 +3,18 @@
 #include "console/Messages.h"
 #include "printer/PrinterInfoException.h"
 
-void Report::Say(UINT id, const std::vector<std::wstring>& arguments)
+void CReport::Say(UINT id, const std::vector<std::wstring>& arguments)
 {
     if (!m_json)
         SayLine(m_out, id, arguments);
 }
 
-void Report::Complain(UINT id, const std::vector<std::wstring>& arguments)
+void CReport::Complain(UINT id, const std::vector<std::wstring>& arguments)
 {
     ComplainLine(m_out, id, arguments);
 }
 
-void Report::Object(const std::string& json)
+void CReport::Object(const std::string& json)
 {
     if (m_json)
         m_out.Write(ConsoleStream::kOutput, Widened(json) + L"\n");

@@ -1,6 +1,6 @@
 #pragma once
 
-// The commands' flows, each writing through a Report and returning its exit status.
+// The commands' flows, each writing through a CReport and returning its exit status.
 
 #include "console/CommandLine.h"
 #include "console/ConsoleOutput.h"
@@ -16,10 +16,10 @@
 
 // What a command writes: text, or with --json one JSON object per line on standard output.
 // Problems go to standard error as text either way.
-class Report
+class CReport
 {
   public:
-    Report(ConsoleOutput& out, bool json) : m_out(out), m_json(json) {}
+    CReport(CConsoleOutput& out, bool json) : m_out(out), m_json(json) {}
 
     bool IsJson() const { return m_json; }
     // A result line, in text mode only.
@@ -31,7 +31,7 @@ class Report
     void Object(const std::string& json);
 
   private:
-    ConsoleOutput& m_out;
+    CConsoleOutput& m_out;
     bool m_json;
 };
 
@@ -55,7 +55,7 @@ QueueRead ReadQueue(const std::wstring& name);
 // A failure's error code for JSON: null where there is none.
 std::string ErrorJson(DWORD error);
 
-int ShowQueues(const std::vector<std::wstring>& queues, Report& report);
-int ListAllQueues(Report& report);
-int CheckQueues(const Command& command, Report& report);
-int SetQueues(const Command& command, Report& report);
+int ShowQueues(const std::vector<std::wstring>& queues, CReport& report);
+int ListAllQueues(CReport& report);
+int CheckQueues(const Command& command, CReport& report);
+int SetQueues(const Command& command, CReport& report);

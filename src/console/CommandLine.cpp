@@ -30,10 +30,10 @@ const VerbName kVerbs[] = {
     {L"check", Verb::kCheck}, {L"set", Verb::kSet},
 };
 
-class Parser
+class CParser
 {
   public:
-    explicit Parser(const std::vector<std::wstring>& arguments) : m_arguments(arguments) {}
+    explicit CParser(const std::vector<std::wstring>& arguments) : m_arguments(arguments) {}
 
     ParsedCommandLine Parse()
     {
@@ -183,5 +183,5 @@ class Parser
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments)
 {
-    return Parser(arguments).Parse();
+    return CParser(arguments).Parse();
 }

@@ -42,7 +42,7 @@ int WorseStatus(int a, int b)
     return rank(a) >= rank(b) ? a : b;
 }
 
-int RunSettingToolCmd(const std::vector<std::wstring>& arguments, ConsoleOutput& out)
+int RunSettingToolCmd(const std::vector<std::wstring>& arguments, CConsoleOutput& out)
 {
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (parsed.error != CommandLineError::kNone)
@@ -53,7 +53,7 @@ int RunSettingToolCmd(const std::vector<std::wstring>& arguments, ConsoleOutput&
         return kExitUsage;
     }
     const Command& command = parsed.command;
-    Report report(out, command.json);
+    CReport report(out, command.json);
     switch (command.verb)
     {
     case Verb::kShow:

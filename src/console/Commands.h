@@ -23,4 +23,4 @@ int WorseStatus(int a, int b);
 
 // The program: the arguments after its name in, the exit status out; results go to standard
 // output and problems to standard error, both through out.
-int RunSettingToolCmd(const std::vector<std::wstring>& arguments, ConsoleOutput& out);
+int RunSettingToolCmd(const std::vector<std::wstring>& arguments, CConsoleOutput& out);

@@ -11,9 +11,9 @@ enum class ConsoleStream
 // Where the program's text goes: results to standard output, problems to standard error. Text is
 // UTF-16 in whole lines ending in "\n"; the implementation makes it read right wherever the
 // stream leads.
-class ConsoleOutput
+class CConsoleOutput
 {
   public:
-    virtual ~ConsoleOutput() = default;
+    virtual ~CConsoleOutput() = default;
     virtual void Write(ConsoleStream stream, const std::wstring& text) = 0;
 };

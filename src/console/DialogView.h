@@ -10,7 +10,7 @@
 // would show something other than what is stored.
 struct DialogView
 {
-    std::string shown;
+    std::wstring shown;
     std::optional<DWORD> okStores; // none when OK refuses the box's text until it is changed
 
     bool operator==(const DialogView& other) const

@@ -24,7 +24,7 @@ std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstr
 
 std::wstring Message(UINT id, const std::vector<std::wstring>& arguments)
 {
-    return Substitute(LoadResourceStringW(id), arguments);
+    return Substitute(LoadResourceString(id), arguments);
 }
 
 std::wstring Widened(const std::string& ascii)
@@ -32,12 +32,12 @@ std::wstring Widened(const std::string& ascii)
     return std::wstring(ascii.begin(), ascii.end());
 }
 
-void SayLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments)
+void SayLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments)
 {
     out.Write(ConsoleStream::kOutput, Message(id, arguments) + L"\n");
 }
 
-void ComplainLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments)
+void ComplainLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments)
 {
     out.Write(ConsoleStream::kError, Message(id, arguments) + L"\n");
 }

@@ -25,5 +25,5 @@ template <typename Number> std::wstring NumberArgument(Number value)
 }
 
 // Writes one line (or, for a string with line breaks, lines) to standard output or error.
-void SayLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
-void ComplainLine(ConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
+void SayLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
+void ComplainLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});

@@ -85,7 +85,7 @@ std::optional<DWORD> IfDiffering(std::optional<DWORD> asked, const StoredSetting
 }
 
 QueueOutcome StoreDiffering(CPrinterInfo& printer, const std::wstring& queue,
-                            const Command& command, Report& report)
+                            const Command& command, CReport& report)
 {
     const QueueSettings settings = ReadQueueSettings(printer);
     const auto interval = IfDiffering(command.interval, settings.interval);
@@ -110,7 +110,7 @@ QueueOutcome StoreDiffering(CPrinterInfo& printer, const std::wstring& queue,
     return outcome;
 }
 
-QueueOutcome SetOn(const std::wstring& queue, const Command& command, Report& report)
+QueueOutcome SetOn(const std::wstring& queue, const Command& command, CReport& report)
 {
     const OpenedQueue opened = OpenQueue(queue, PRINTER_ALL_ACCESS);
     if (!opened.printer)
@@ -142,7 +142,7 @@ QueueOutcome SetOn(const std::wstring& queue, const Command& command, Report& re
     return outcome;
 }
 
-int Restart(const std::wstring& machine, Report& report)
+int Restart(const std::wstring& machine, CReport& report)
 {
     const std::wstring where = machine.empty() ? Message(IDS_CMD_THIS_COMPUTER) : machine;
     report.Say(IDS_CMD_RESTARTING, {where});
@@ -167,7 +167,7 @@ int Restart(const std::wstring& machine, Report& report)
 }
 } // namespace
 
-int SetQueues(const Command& command, Report& report)
+int SetQueues(const Command& command, CReport& report)
 {
     int status = kExitDone;
     std::vector<std::wstring> notStored;

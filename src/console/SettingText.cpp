@@ -75,8 +75,8 @@ std::wstring DialogNote(SettingKind kind, const StoredSetting& setting, const Di
     if (IsOff(kind, setting.dialogReads))
         return Message(IDS_CMD_DIALOG_SHOWS_OFF);
     if (!view.okStores)
-        return Message(IDS_CMD_DIALOG_REFUSES, {Widened(view.shown)});
-    return Message(IDS_CMD_DIALOG_SHOWS, {Widened(view.shown), NumberArgument(*view.okStores)});
+        return Message(IDS_CMD_DIALOG_REFUSES, {view.shown});
+    return Message(IDS_CMD_DIALOG_SHOWS, {view.shown, NumberArgument(*view.okStores)});
 }
 
 std::wstring ShownText(SettingKind kind, const StoredSetting& setting)
@@ -168,8 +168,8 @@ std::string SettingJson(SettingKind kind, const StoredSetting& setting)
         json += "," + name + "StoredAs\":{\"type\":\"" + TypeName(setting.value.type) +
                 "\",\"bytes\":" + std::to_string(setting.value.bytes.size()) + "}";
     if (const auto view = OtherInDialog(kind, setting))
-        json += "," + name + "InDialog\":{\"shows\":\"" + view->shown +
-                "\",\"okStoresMs\":" + (view->okStores ? std::to_string(*view->okStores) : "null") +
+        json += "," + name + "InDialog\":{\"shows\":" + JsonString(view->shown) +
+                ",\"okStoresMs\":" + (view->okStores ? std::to_string(*view->okStores) : "null") +
                 "}";
     return json;
 }

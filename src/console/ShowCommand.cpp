@@ -23,7 +23,7 @@ std::string ShowJson(const std::wstring& queue, const QueueRead& read)
 }
 } // namespace
 
-int ShowQueues(const std::vector<std::wstring>& queues, Report& report)
+int ShowQueues(const std::vector<std::wstring>& queues, CReport& report)
 {
     int status = kExitDone;
     bool first = true;
@@ -47,7 +47,7 @@ int ShowQueues(const std::vector<std::wstring>& queues, Report& report)
     return status;
 }
 
-int ListAllQueues(Report& report)
+int ListAllQueues(CReport& report)
 {
     const QueueList list = ListQueues();
     if (list.error != ERROR_SUCCESS)

@@ -6,10 +6,12 @@
 
 namespace
 {
-// These code pages take no conversion flags (WideCharToMultiByte fails with any).
+// These code pages refuse WC_NO_BEST_FIT_CHARS (WideCharToMultiByte fails with
+// ERROR_INVALID_FLAGS, and every character would be escaped); the round trip below still keeps
+// look-alikes out.
 bool TakesNoFlags(UINT codePage)
 {
-    return codePage == CP_UTF7 || codePage == CP_UTF8 || codePage == 42 ||
+    return codePage == CP_UTF7 || codePage == CP_UTF8 || codePage == 54936 || codePage == 42 ||
            (codePage >= 50220 && codePage <= 50229) || (codePage >= 57002 && codePage <= 57011);
 }
 

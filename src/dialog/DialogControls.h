@@ -7,7 +7,7 @@
 // by id, and what the logic relies on from each. On Windows they are the real controls of
 // template 102 (CSettingToolWnd); the Linux tests run the logic on in-memory ones. The same
 // contract cases run against both.
-class DialogControls
+class CDialogControls
 {
   public:
     // The control's whole text, UTF-16, however long.
@@ -38,11 +38,11 @@ class DialogControls
     virtual void Close(int result) = 0;
 
   protected:
-    ~DialogControls() = default;
+    ~CDialogControls() = default;
 };
 
 // What the controls report to the dialog's logic: on the thread that works them, as it happens.
-class DialogEvents
+class CDialogEvents
 {
   public:
     // The controls exist. TRUE leaves the focus to the first tab stop.
@@ -57,5 +57,5 @@ class DialogEvents
     virtual void OnCancel() = 0;
 
   protected:
-    ~DialogEvents() = default;
+    ~CDialogEvents() = default;
 };

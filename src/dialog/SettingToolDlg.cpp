@@ -4,49 +4,15 @@
 #include "resource.h"
 #include "resources/ResourceString.h"
 #include "service/SpoolerRestart.h"
+#include "settings/BoxText.h"
 #include "settings/NumberText.h"
 #include "settings/SettingRanges.h"
 
 #include <optional>
 
-namespace
-{
-using settings::kIntervalMaxTenths;
-using settings::kIntervalMinTenths;
-using settings::kTimeoutMaxSeconds;
-using settings::kTimeoutMinSeconds;
+using namespace settings;
 
-// Texts on the way to a valid number: the change routines leave them alone and OK refuses them.
-bool IsUnfinishedInterval(const std::wstring& text)
-{
-    return text.empty() || text == L"0" || text == L"0.";
-}
-
-bool IsUnfinishedTimeout(const std::wstring& text)
-{
-    return text.size() <= 1 && (text.empty() || (text[0] >= L'0' && text[0] <= L'4'));
-}
-
-// The number a box's text starts with, when every character of it is one of allowed; nothing
-// otherwise. A character outside ASCII is never one of them: a full-width "１" is not a digit.
-std::optional<double> NumberIn(const std::wstring& text, const wchar_t* allowed)
-{
-    if (text.find_first_not_of(allowed) != std::wstring::npos)
-        return std::nullopt;
-    std::string ascii;
-    for (const wchar_t c : text)
-        ascii += static_cast<char>(c);
-    return ParseDecimal(ascii);
-}
-
-// The number rules write ASCII; the boxes hold UTF-16.
-std::wstring Widen(const std::string& ascii)
-{
-    return std::wstring(ascii.begin(), ascii.end());
-}
-} // namespace
-
-CSettingToolDlg::CSettingToolDlg(DialogControls& controls, CPrinterInfo* printer)
+CSettingToolDlg::CSettingToolDlg(CDialogControls& controls, CPrinterInfo* printer)
     : m_controls(controls), m_pPrinter(printer)
 {
 }
@@ -87,8 +53,8 @@ void CSettingToolDlg::OnEnableClicked()
     const DWORD stored = m_pPrinter->GetStatusInterval();
     if (stored == 0)
     {
-        m_controls.SetSpinPos(IDC_INTERVAL_SPIN, 5);
-        m_controls.SetText(IDC_INTERVAL_EDIT, L"0.5");
+        m_controls.SetSpinPos(IDC_INTERVAL_SPIN, kIntervalReplacementTenths);
+        m_controls.SetText(IDC_INTERVAL_EDIT, IntervalTextAt(kIntervalReplacementTenths));
     }
     else
     {
@@ -100,14 +66,14 @@ void CSettingToolDlg::ShowInterval(float seconds)
 {
     m_controls.SetSpinPos(IDC_INTERVAL_SPIN,
                           ClampedPosition(seconds * 10.0, kIntervalMinTenths, kIntervalMaxTenths));
-    m_controls.SetText(IDC_INTERVAL_EDIT, Widen(FormatFixed(seconds, 1)));
+    m_controls.SetText(IDC_INTERVAL_EDIT, IntervalText(seconds));
 }
 
 void CSettingToolDlg::ShowTimeout(float seconds)
 {
     m_controls.SetSpinPos(IDC_TIMEOUT_SPIN,
                           ClampedPosition(seconds, kTimeoutMinSeconds, kTimeoutMaxSeconds));
-    m_controls.SetText(IDC_TIMEOUT_EDIT, Widen(FormatFixed(seconds, 0)));
+    m_controls.SetText(IDC_TIMEOUT_EDIT, TimeoutText(seconds));
 }
 
 void CSettingToolDlg::OnVScroll(int code, int position, int spinId)
@@ -115,9 +81,9 @@ void CSettingToolDlg::OnVScroll(int code, int position, int spinId)
     if (code != SB_THUMBPOSITION)
         return;
     if (spinId == IDC_INTERVAL_SPIN)
-        m_controls.SetText(IDC_INTERVAL_EDIT, Widen(FormatFixed(position * 0.1, 1)));
+        m_controls.SetText(IDC_INTERVAL_EDIT, IntervalTextAt(position));
     else if (spinId == IDC_TIMEOUT_SPIN)
-        m_controls.SetText(IDC_TIMEOUT_EDIT, Widen(FormatFixed(position, 0)));
+        m_controls.SetText(IDC_TIMEOUT_EDIT, TimeoutText(position));
 }
 
 void CSettingToolDlg::OnChangeInterval()
@@ -126,17 +92,17 @@ void CSettingToolDlg::OnChangeInterval()
     if (IsUnfinishedInterval(text))
         return;
     // Each replacement below runs this routine again, nested, which sets the spin to match it.
-    const std::optional<double> value = NumberIn(text, L"0123456789.");
+    const std::optional<double> value = NumberIn(text, kIntervalCharacters);
     if (!value)
     {
-        m_controls.SetText(IDC_INTERVAL_EDIT, L"0.5");
+        m_controls.SetText(IDC_INTERVAL_EDIT, IntervalTextAt(kIntervalReplacementTenths));
         return;
     }
-    if (*value > 240.0)
-        m_controls.SetText(IDC_INTERVAL_EDIT, L"240.0");
-    if (*value < 0.1)
+    if (*value > kIntervalMaxTenths / 10.0)
+        m_controls.SetText(IDC_INTERVAL_EDIT, IntervalTextAt(kIntervalMaxTenths));
+    if (*value < kIntervalMinTenths / 10.0)
     {
-        m_controls.SetText(IDC_INTERVAL_EDIT, L"0.5");
+        m_controls.SetText(IDC_INTERVAL_EDIT, IntervalTextAt(kIntervalReplacementTenths));
         return;
     }
     m_controls.SetSpinPos(IDC_INTERVAL_SPIN,
@@ -148,21 +114,21 @@ void CSettingToolDlg::OnChangeTimeout()
     const std::wstring text = m_controls.GetText(IDC_TIMEOUT_EDIT);
     if (IsUnfinishedTimeout(text))
         return;
-    const std::optional<double> value = NumberIn(text, L"0123456789");
+    const std::optional<double> value = NumberIn(text, kTimeoutCharacters);
     if (!value)
     {
-        m_controls.SetText(IDC_TIMEOUT_EDIT, L"5");
+        m_controls.SetText(IDC_TIMEOUT_EDIT, TimeoutText(kTimeoutMinSeconds));
         m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMinSeconds);
         return;
     }
-    if (*value > 600.0)
+    if (*value > kTimeoutMaxSeconds)
     {
-        m_controls.SetText(IDC_TIMEOUT_EDIT, L"600");
+        m_controls.SetText(IDC_TIMEOUT_EDIT, TimeoutText(kTimeoutMaxSeconds));
         m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMaxSeconds);
     }
-    if (*value < 5.0)
+    if (*value < kTimeoutMinSeconds)
     {
-        m_controls.SetText(IDC_TIMEOUT_EDIT, L"5");
+        m_controls.SetText(IDC_TIMEOUT_EDIT, TimeoutText(kTimeoutMinSeconds));
         m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMinSeconds);
     }
     m_controls.SetSpinPos(IDC_TIMEOUT_SPIN,
@@ -186,10 +152,10 @@ void CSettingToolDlg::OnOK()
         return;
     }
     const DWORD interval = enabled ? static_cast<DWORD>(m_controls.GetSpinPos(IDC_INTERVAL_SPIN)) *
-                                         settings::kMillisecondsPerTenth
+                                         kMillisecondsPerTenth
                                    : 0;
-    const DWORD timeout = static_cast<DWORD>(m_controls.GetSpinPos(IDC_TIMEOUT_SPIN)) *
-                          settings::kMillisecondsPerSecond;
+    const DWORD timeout =
+        static_cast<DWORD>(m_controls.GetSpinPos(IDC_TIMEOUT_SPIN)) * kMillisecondsPerSecond;
     if (m_pPrinter->SetSettings(interval, timeout) != ERROR_SUCCESS)
     {
         ShowMessage(IDS_SAVE_FAILED);
@@ -213,5 +179,5 @@ void CSettingToolDlg::OnCancel()
 
 void CSettingToolDlg::ShowMessage(UINT textId)
 {
-    m_controls.ShowMessage(LoadResourceStringW(textId), LoadResourceStringW(IDS_ERROR_CAPTION));
+    m_controls.ShowMessage(LoadResourceString(textId), LoadResourceString(IDS_ERROR_CAPTION));
 }

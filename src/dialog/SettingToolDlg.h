@@ -8,11 +8,11 @@ class CPrinterInfo;
 // tenths) and the I/O timeout (5 to 600 s), each a box with a spin. The spins hold what OK
 // stores; every change of a box's text brings its spin into line at once. Written against the
 // control operations alone, so the same logic runs on the real controls and on in-memory ones.
-class CSettingToolDlg : public DialogEvents
+class CSettingToolDlg : public CDialogEvents
 {
   public:
     // Neither is owned; both must outlive the dialog.
-    CSettingToolDlg(DialogControls& controls, CPrinterInfo* printer);
+    CSettingToolDlg(CDialogControls& controls, CPrinterInfo* printer);
 
     BOOL OnInitDialog() override;
     // The message map: the check box's click and the two boxes' changes.
@@ -29,6 +29,6 @@ class CSettingToolDlg : public DialogEvents
     void ShowTimeout(float seconds);
     void ShowMessage(UINT textId);
 
-    DialogControls& m_controls;
+    CDialogControls& m_controls;
     CPrinterInfo* m_pPrinter;
 };

@@ -13,7 +13,7 @@ CSettingToolWnd::CSettingToolWnd(CWnd* parent)
 {
 }
 
-INT_PTR CSettingToolWnd::DoModal(DialogEvents& events)
+INT_PTR CSettingToolWnd::DoModal(CDialogEvents& events)
 {
     m_pEvents = &events;
     return CDialog::DoModal();

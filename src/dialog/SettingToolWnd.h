@@ -6,13 +6,13 @@
 // The settings dialog's window on Windows: template 102 on the real controls, with the program's
 // icon. It carries out the control operations, one call each, and reports the controls'
 // notifications to the dialog's logic.
-class CSettingToolWnd : public CDialog, public DialogControls
+class CSettingToolWnd : public CDialog, public CDialogControls
 {
   public:
     explicit CSettingToolWnd(CWnd* parent);
 
     // Runs the dialog until it is closed, reporting to events; see CDialog::DoModal.
-    INT_PTR DoModal(DialogEvents& events);
+    INT_PTR DoModal(CDialogEvents& events);
 
     std::wstring GetText(int id) const override;
     void SetText(int id, const std::wstring& text) override;
@@ -41,5 +41,5 @@ class CSettingToolWnd : public CDialog, public DialogControls
 
   private:
     HICON m_hIcon;
-    DialogEvents* m_pEvents = nullptr;
+    CDialogEvents* m_pEvents = nullptr;
 };

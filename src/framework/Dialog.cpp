@@ -84,6 +84,6 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         OnCancel();
         return TRUE;
     }
-    INT_PTR result = FALSE;
+    INT_PTR result = TRUE;
     return OnMessage(message, wParam, lParam, result) ? result : FALSE;
 }

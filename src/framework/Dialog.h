@@ -25,7 +25,8 @@ class CDialog : public CWnd
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     // The message map of a derived dialog. Returns true when the message was handled, with the
-    // dialog procedure's result in result; false leaves it to the default processing.
+    // dialog procedure's result in result (TRUE unless the handler sets another, as for
+    // WM_QUERYDRAGICON); false leaves it to the default processing.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
     void EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }

@@ -5,7 +5,7 @@ namespace
 CWinApp* g_pApp = nullptr;
 }
 
-CWinApp::CWinApp(const char*)
+CWinApp::CWinApp()
 {
     g_pApp = this;
 }
@@ -29,5 +29,5 @@ CWinApp* AfxGetApp()
 
 HINSTANCE AfxGetInstanceHandle()
 {
-    return GetModuleHandleA(nullptr);
+    return GetModuleHandleW(nullptr);
 }

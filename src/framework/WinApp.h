@@ -10,7 +10,7 @@ class CWnd;
 class CWinApp
 {
   public:
-    explicit CWinApp(const char* appName = nullptr);
+    CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -29,6 +29,7 @@ class CWinApp
     wchar_t** m_argv = nullptr;
 };
 
+// The one application object, or null outside its lifetime; not owned by the caller.
 CWinApp* AfxGetApp();
 // The module that holds the program's resources.
 HINSTANCE AfxGetInstanceHandle();

@@ -4,21 +4,21 @@
 
 // Owns one handle of a kind and closes it with that kind's close function when it goes; moves,
 // never copies. One alias per handle kind, e.g.
-//     using UniqueServiceHandle = UniqueHandle<SC_HANDLE, &CloseServiceHandle>;
-template <typename Handle, auto Close> class UniqueHandle
+//     using CServiceHandle = CUniqueHandle<SC_HANDLE, &CloseServiceHandle>;
+template <typename Handle, auto Close> class CUniqueHandle
 {
   public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle handle) : m_handle(handle) {}
-    ~UniqueHandle() { reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept
+    CUniqueHandle() = default;
+    explicit CUniqueHandle(Handle handle) : m_handle(handle) {}
+    ~CUniqueHandle() { reset(); }
+    CUniqueHandle(CUniqueHandle&& other) noexcept : m_handle(other.release()) {}
+    CUniqueHandle& operator=(CUniqueHandle&& other) noexcept
     {
         reset(other.release());
         return *this;
     }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    CUniqueHandle(const CUniqueHandle&) = delete;
+    CUniqueHandle& operator=(const CUniqueHandle&) = delete;
 
     Handle get() const { return m_handle; }
     explicit operator bool() const { return m_handle != Handle(); }

@@ -6,4 +6,4 @@
 #include <winspool.h>
 
 // An open printer queue (OpenPrinterW), closed with ClosePrinter.
-using UniquePrinterHandle = UniqueHandle<HANDLE, &ClosePrinter>;
+using CPrinterHandle = CUniqueHandle<HANDLE, &ClosePrinter>;

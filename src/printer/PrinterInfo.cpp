@@ -46,7 +46,11 @@ CPrinterInfo::CPrinterInfo(const wchar_t* queueName, DWORD desiredAccess)
     PRINTER_DEFAULTSW defaults = {kRawDatatype, nullptr, desiredAccess};
     // OpenPrinterW takes a non-const name but does not change it.
     if (!OpenPrinterW(const_cast<LPWSTR>(queueName), m_printer.put(), &defaults))
-        throw CPrinterInfoException(GetLastError());
+    {
+        // A print provider may fail without saying why; the failure must still read as one.
+        const DWORD error = GetLastError();
+        throw CPrinterInfoException(error != ERROR_SUCCESS ? error : ERROR_OPEN_FAILED);
+    }
     m_name = queueName;
 }
 

@@ -41,6 +41,7 @@ class CPrinterInfo
     // enough to read the settings; storing them needs full access.
     explicit CPrinterInfo(const wchar_t* queueName, DWORD desiredAccess = PRINTER_ALL_ACCESS);
 
+    // The name as given; the text belongs to this object and lives as long as it does.
     const wchar_t* GetPrinterName() const { return m_name.c_str(); }
 
     // The stored value, or the default when it cannot be read. A stored value shorter than
@@ -70,6 +71,6 @@ class CPrinterInfo
     DWORD WriteDword(Setting setting, DWORD value);
     DWORD PutBack(Setting setting, const StoredValue& value);
 
-    UniquePrinterHandle m_printer;
+    CPrinterHandle m_printer;
     std::wstring m_name;
 };

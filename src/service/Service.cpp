@@ -4,7 +4,7 @@
 
 CService::CService(const wchar_t* name, const wchar_t* machine)
 {
-    const UniqueServiceHandle manager(OpenSCManagerW(machine, nullptr, SC_MANAGER_ALL_ACCESS));
+    const CServiceHandle manager(OpenSCManagerW(machine, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager)
         throw CServiceException();
     m_service.reset(OpenServiceW(manager.get(), name, SERVICE_ALL_ACCESS));

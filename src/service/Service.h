@@ -30,5 +30,5 @@ class CService
   private:
     bool WaitFor(DWORD targetState) const;
 
-    UniqueServiceHandle m_service;
+    CServiceHandle m_service;
 };

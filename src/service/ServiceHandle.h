@@ -6,4 +6,4 @@
 
 // An open service manager or service (OpenSCManagerW, OpenServiceW), closed with
 // CloseServiceHandle.
-using UniqueServiceHandle = UniqueHandle<SC_HANDLE, &CloseServiceHandle>;
+using CServiceHandle = CUniqueHandle<SC_HANDLE, &CloseServiceHandle>;

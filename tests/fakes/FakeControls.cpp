@@ -14,7 +14,7 @@ HWND const kDialogWindow = reinterpret_cast<HWND>(0x102);
 std::function<void(DialogUser&)> g_modalDriver;
 } // namespace
 
-INT_PTR FakeControls::Run(DialogEvents& events, const std::function<void(DialogUser&)>& user)
+INT_PTR FakeControls::Run(CDialogEvents& events, const std::function<void(DialogUser&)>& user)
 {
     m_events = &events;
     m_open = true;

@@ -7,11 +7,11 @@
 
 #include <map>
 
-class FakeControls : public ControlsUnderTest, public DialogControls, public DialogUser
+class FakeControls : public ControlsUnderTest, public CDialogControls, public DialogUser
 {
   public:
-    DialogControls& Controls() override { return *this; }
-    INT_PTR Run(DialogEvents& events, const std::function<void(DialogUser&)>& user) override;
+    CDialogControls& Controls() override { return *this; }
+    INT_PTR Run(CDialogEvents& events, const std::function<void(DialogUser&)>& user) override;
 
     std::wstring GetText(int id) const override { return Find(id).text; }
     void SetText(int id, const std::wstring& text) override;
@@ -66,7 +66,7 @@ class FakeControls : public ControlsUnderTest, public DialogControls, public Dia
     void MoveSpin(int spinId, int delta);
 
     std::map<int, Control> m_controls;
-    DialogEvents* m_events = nullptr;
+    CDialogEvents* m_events = nullptr;
     int m_focus = 0;
     bool m_open = false;
     int m_result = IDCANCEL;

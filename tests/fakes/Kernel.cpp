@@ -43,7 +43,7 @@ void WINAPI Sleep(DWORD milliseconds)
     host::CallLog().push_back("Sleep " + std::to_string(milliseconds));
 }
 
-HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName)
+HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName)
 {
     return moduleName == nullptr ? kProgramModule : nullptr;
 }

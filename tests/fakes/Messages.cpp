@@ -54,20 +54,9 @@ const std::vector<host::MessageBoxRecord>& host::MessageBoxes()
     return g_messageBoxes;
 }
 
-int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax)
-{
-    return CopyOut(Lookup(id), buffer, bufferMax);
-}
-
 int WINAPI LoadStringW(HINSTANCE, UINT id, LPWSTR buffer, int bufferMax)
 {
     return CopyOut(FromAnsi(Lookup(id)), buffer, bufferMax);
-}
-
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
-{
-    g_messageBoxes.push_back({owner, FromAnsi(text), FromAnsi(caption), type});
-    return IDOK;
 }
 
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)

@@ -15,6 +15,7 @@ namespace
 struct Queue
 {
     bool fullAccess = true;
+    std::optional<DWORD> openError;
     std::map<std::pair<std::wstring, std::wstring>, host::spooler::Value> data;
     std::map<std::wstring, DWORD> failingStores;
     std::map<std::wstring, DWORD> failingReads;
@@ -129,6 +130,11 @@ std::optional<DWORD> host::spooler::GetDword(const std::wstring& queue, const st
     return DWORD(b[0]) | DWORD(b[1]) << 8 | DWORD(b[2]) << 16 | DWORD(b[3]) << 24;
 }
 
+void host::spooler::FailOpens(const std::wstring& queue, DWORD error)
+{
+    TheSpooler().queues.at(queue).openError = error;
+}
+
 void host::spooler::FailStores(const std::wstring& queue, const std::wstring& name, DWORD error)
 {
     TheSpooler().queues.at(queue).failingStores[name] = error;
@@ -197,6 +203,8 @@ BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTS
         printerName != nullptr ? spooler.queues.find(printerName) : spooler.queues.end();
     if (queue == spooler.queues.end())
         return Failed(ERROR_INVALID_PRINTER_NAME);
+    if (queue->second.openError)
+        return Failed(*queue->second.openError);
     if (!queue->second.fullAccess && (access & PRINTER_ACCESS_ADMINISTER) != 0)
         return Failed(ERROR_ACCESS_DENIED);
     *printer = reinterpret_cast<HANDLE>(++spooler.lastHandle);

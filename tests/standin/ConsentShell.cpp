@@ -58,7 +58,7 @@ extern "C" BOOL WINAPI StandInShellExecuteExW(SHELLEXECUTEINFOW* info)
     BOOL started = FALSE;
     if (runAs)
     {
-        const UniqueKernelHandle token = PrimaryLinkedToken();
+        const CKernelHandle token = PrimaryLinkedToken();
         started = token &&
                   CreateProcessAsUserW(token.get(), nullptr, commandLine.data(), nullptr, nullptr,
                                        FALSE, 0, nullptr, info->lpDirectory, &startup, &process);

@@ -8,17 +8,17 @@
 
 #include <windows.h>
 
-inline UniqueKernelHandle PrimaryLinkedToken()
+inline CKernelHandle PrimaryLinkedToken()
 {
-    UniqueKernelHandle own;
+    CKernelHandle own;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY | TOKEN_DUPLICATE, own.put()))
         return {};
     TOKEN_LINKED_TOKEN answer = {};
     DWORD size = 0;
     if (!GetTokenInformation(own.get(), TokenLinkedToken, &answer, sizeof answer, &size))
         return {};
-    const UniqueKernelHandle linked(answer.LinkedToken);
-    UniqueKernelHandle primary;
+    const CKernelHandle linked(answer.LinkedToken);
+    CKernelHandle primary;
     if (!DuplicateTokenEx(linked.get(), TOKEN_ALL_ACCESS, nullptr, SecurityImpersonation,
                           TokenPrimary, primary.put()))
         return {};

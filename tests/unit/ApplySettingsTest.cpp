@@ -23,7 +23,7 @@ class ApplySettingsTest : public DialogSession
         std::vector<std::wstring> texts;
         for (const auto& box : host::MessageBoxes())
         {
-            EXPECT_EQ(box.caption, LoadResourceStringW(IDS_ERROR_CAPTION));
+            EXPECT_EQ(box.caption, LoadResourceString(IDS_ERROR_CAPTION));
             EXPECT_NE(box.owner, nullptr);
             texts.push_back(box.text);
         }
@@ -32,7 +32,7 @@ class ApplySettingsTest : public DialogSession
     // The string's text, alone or (for 0) none.
     static std::vector<std::wstring> Only(UINT id)
     {
-        return id != 0 ? std::vector<std::wstring>{LoadResourceStringW(id)}
+        return id != 0 ? std::vector<std::wstring>{LoadResourceString(id)}
                        : std::vector<std::wstring>{};
     }
 };

@@ -1,4 +1,4 @@
-// What the settings dialog's logic relies on from its controls (DialogControls), pinned one fact
+// What the settings dialog's logic relies on from its controls (CDialogControls), pinned one fact
 // at a time on the controls of the dialog's template. Built twice: on Linux against the
 // in-memory controls, under Wine against the real ones; the same cases must pass on both.
 #include "DialogUser.h"
@@ -29,10 +29,10 @@ struct Notification
 };
 
 // Records what the controls report; a test may give the change routine something to do.
-class Recorder : public DialogEvents
+class Recorder : public CDialogEvents
 {
   public:
-    explicit Recorder(DialogControls& controls) : m_controls(controls) {}
+    explicit Recorder(CDialogControls& controls) : m_controls(controls) {}
 
     BOOL OnInitDialog() override { return TRUE; }
     void OnCommand(int id, int code) override
@@ -78,7 +78,7 @@ class Recorder : public DialogEvents
     std::function<void(int id)> onChange;
 
   private:
-    DialogControls& m_controls;
+    CDialogControls& m_controls;
 };
 
 class ControlContract : public ::testing::Test
@@ -100,7 +100,7 @@ class ControlContract : public ::testing::Test
     }
 
     std::unique_ptr<ControlsUnderTest> under = MakeControlsUnderTest();
-    DialogControls& controls = under->Controls();
+    CDialogControls& controls = under->Controls();
     Recorder recorder{controls};
 };
 

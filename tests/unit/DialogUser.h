@@ -57,11 +57,11 @@ class ControlsUnderTest
 {
   public:
     virtual ~ControlsUnderTest() = default;
-    virtual DialogControls& Controls() = 0;
+    virtual CDialogControls& Controls() = 0;
     // Runs the dialog, reporting to events: once it is open, the user's part runs; a dialog still
     // open after it is cancelled as Esc does. Returns the result given to Close. An exception
     // from a handler ends the run and comes out of here.
-    virtual INT_PTR Run(DialogEvents& events, const std::function<void(DialogUser&)>& user) = 0;
+    virtual INT_PTR Run(CDialogEvents& events, const std::function<void(DialogUser&)>& user) = 0;
 };
 
 // Defined once per build: tests/fakes on Linux, tests/wine under Wine.

@@ -52,6 +52,8 @@ TEST_F(PrinterInfoTest, AQueueThatCannotBeOpenedThrowsWithTheReason)
 {
     host::spooler::AddQueue(L"Front Desk", false);
     host::spooler::AddQueue(L"Buro");
+    host::spooler::AddQueue(L"Silent");
+    host::spooler::FailOpens(L"Silent", ERROR_SUCCESS);
     const struct
     {
         const wchar_t* name;
@@ -60,6 +62,7 @@ TEST_F(PrinterInfoTest, AQueueThatCannotBeOpenedThrowsWithTheReason)
         {L"No Such Queue", ERROR_INVALID_PRINTER_NAME},
         {L"B\u00FCro", ERROR_INVALID_PRINTER_NAME}, // not the queue "Buro"
         {L"Front Desk", ERROR_ACCESS_DENIED},
+        {L"Silent", ERROR_OPEN_FAILED},    // a failure without a reason is still one
         {L"", ERROR_INVALID_PRINTER_NAME}, // would name the print server itself
         {nullptr, ERROR_INVALID_PRINTER_NAME},
     };

@@ -85,10 +85,12 @@ TEST_F(SettingToolAppTest, TheMessagesComeInTheUsersLanguage)
 
 TEST_F(SettingToolAppTest, AQueueThatCannotBeAccessedIsReportedWithoutADialog)
 {
-    for (const wchar_t* queue : {L"No Such Queue", L"Front Desk", L""})
+    for (const wchar_t* queue : {L"No Such Queue", L"Front Desk", L"", L"Silent"})
     {
         SetUp();
         host::spooler::AddQueue(L"Front Desk", false);
+        host::spooler::AddQueue(L"Silent");
+        host::spooler::FailOpens(L"Silent", ERROR_SUCCESS); // no reason given: not an open queue
         EXPECT_EQ(Start({L"x", queue}), CSettingToolApp::kExitNoPrinter) << queue;
         ExpectNotAccessibleMessage();
         EXPECT_FALSE(m_dialogShown) << queue;

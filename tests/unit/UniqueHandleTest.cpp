@@ -14,7 +14,7 @@ void CloseFake(int* handle)
     g_closed.push_back(*handle);
 }
 
-using UniqueFake = UniqueHandle<int*, &CloseFake>;
+using UniqueFake = CUniqueHandle<int*, &CloseFake>;
 
 TEST(UniqueHandleTest, ClosesWhatItHoldsOnceWhereverOwnershipEnds)
 {

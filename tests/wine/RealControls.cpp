@@ -47,7 +47,7 @@ INT_PTR WhileShown(const std::function<HWND()>& find, const std::function<void(H
     return result;
 }
 
-INT_PTR RealControls::Run(DialogEvents& events, const std::function<void(DialogUser&)>& user)
+INT_PTR RealControls::Run(CDialogEvents& events, const std::function<void(DialogUser&)>& user)
 {
     return WhileShown([this] { return Dialog(); },
                       [&](HWND dialog) {

@@ -17,8 +17,8 @@ class RealControls : public ControlsUnderTest, public DialogUser
   public:
     RealControls() : m_window(nullptr) {}
 
-    DialogControls& Controls() override { return m_window; }
-    INT_PTR Run(DialogEvents& events, const std::function<void(DialogUser&)>& user) override;
+    CDialogControls& Controls() override { return m_window; }
+    INT_PTR Run(CDialogEvents& events, const std::function<void(DialogUser&)>& user) override;
 
     HWND Dialog() const { return m_window.GetSafeHwnd(); }
     HWND Item(int id) const { return GetDlgItem(Dialog(), id); }

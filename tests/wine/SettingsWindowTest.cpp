@@ -16,10 +16,10 @@
 namespace
 {
 // Closes on OK and Cancel and leaves the focus to the first tab stop; nothing else.
-class Closing : public DialogEvents
+class Closing : public CDialogEvents
 {
   public:
-    explicit Closing(DialogControls& controls) : m_controls(controls) {}
+    explicit Closing(CDialogControls& controls) : m_controls(controls) {}
     BOOL OnInitDialog() override { return TRUE; }
     void OnCommand(int, int) override {}
     void OnVScroll(int, int, int) override {}
@@ -27,7 +27,7 @@ class Closing : public DialogEvents
     void OnCancel() override { m_controls.Close(IDCANCEL); }
 
   private:
-    DialogControls& m_controls;
+    CDialogControls& m_controls;
 };
 
 class SettingsWindow : public ::testing::Test

@@ -150,7 +150,7 @@ ToolRun::ToolRun(const std::vector<std::string>& arguments, const RunOptions& op
     if (options.token == Token::Limited)
     {
         // The driver is elevated, as every plain Wine process; its linked token is not.
-        const UniqueKernelHandle token = PrimaryLinkedToken();
+        const CKernelHandle token = PrimaryLinkedToken();
         started = token && CreateProcessAsUserW(token.get(), nullptr, commandLine.data(), nullptr,
                                                 nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                                                 environment.data(), nullptr, &startup, &process);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-class MemoryConsole : public ConsoleOutput
+class MemoryConsole : public CConsoleOutput
 {
   public:
     void Write(ConsoleStream stream, const std::wstring& text) override;

@@ -35,6 +35,9 @@ std::optional<Value> GetValue(const std::wstring& queue, const std::wstring& key
 // A 4-byte REG_DWORD under the key "\"; GetDword gives nothing for any other form.
 void SetDword(const std::wstring& queue, const std::wstring& name, DWORD value);
 std::optional<DWORD> GetDword(const std::wstring& queue, const std::wstring& name);
+// Every later OpenPrinterW of that queue fails with error; ERROR_SUCCESS: without saying why, as a
+// print provider may.
+void FailOpens(const std::wstring& queue, DWORD error);
 // Every later SetPrinterDataExW (GetPrinterDataExW) of that value on that queue fails with error.
 void FailStores(const std::wstring& queue, const std::wstring& name, DWORD error);
 void FailReads(const std::wstring& queue, const std::wstring& name, DWORD error);

@@ -18,8 +18,6 @@ typedef uint32_t DWORD;
 typedef intptr_t INT_PTR;
 typedef BYTE* LPBYTE;
 typedef DWORD* LPDWORD;
-typedef char* LPSTR;
-typedef const char* LPCSTR;
 typedef void* HANDLE;
 // UTF-16 code units, as on Windows; wchar_t is wider here but holds them.
 typedef wchar_t WCHAR;
@@ -41,6 +39,7 @@ typedef HINSTANCE HMODULE;
 #define ERROR_FILE_NOT_FOUND 2L
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
+#define ERROR_OPEN_FAILED 110L
 #define ERROR_INSUFFICIENT_BUFFER 122L
 #define ERROR_INVALID_LEVEL 124L
 #define ERROR_BAD_PATHNAME 161L
@@ -74,12 +73,11 @@ typedef HINSTANCE HMODULE;
 DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
 void WINAPI Sleep(DWORD milliseconds);
-HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
 
-// user32: the string table and message boxes
-int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
+// user32: the string table and message boxes, UTF-16 only: the programs never pass a message
+// through the ANSI code page.
 int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax);
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 
 // advapi32: the service control manager

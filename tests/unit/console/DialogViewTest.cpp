@@ -14,20 +14,20 @@ TEST(DialogViewTest, IntervalsOutOfRangeOrBelowATenthComeUpAsTheDialogsReplaceme
         DWORD stored;
         DialogView view;
     } cases[] = {
-        {0, {"off", 0}},
-        {2500, {"2.5", 2500}},
-        {100, {"0.1", 100}},
-        {240000, {"240.0", 240000}},
-        {49, {"0.5", 500}}, // 0.049 s shows as 0.0, which the box replaces
-        {1, {"0.5", 500}},
-        {50, {"0.1", 100}},  // 0.05 s rounds up to the lowest tenth
-        {150, {"0.2", 200}}, // just above 0.15 in single precision: rounds up
-        {450, {"0.4", 400}}, // just below 0.45: rounds down
-        {240040, {"240.0", 240000}},
-        {250000, {"240.0", 240000}},
-        {0x7FFFFFFF, {"240.0", 240000}},
-        {0x80000000, {"0.5", 500}}, // negative when read as signed
-        {4294967295, {"0.5", 500}},
+        {0, {L"off", 0}},
+        {2500, {L"2.5", 2500}},
+        {100, {L"0.1", 100}},
+        {240000, {L"240.0", 240000}},
+        {49, {L"0.5", 500}}, // 0.049 s shows as 0.0, which the box replaces
+        {1, {L"0.5", 500}},
+        {50, {L"0.1", 100}},  // 0.05 s rounds up to the lowest tenth
+        {150, {L"0.2", 200}}, // just above 0.15 in single precision: rounds up
+        {450, {L"0.4", 400}}, // just below 0.45: rounds down
+        {240040, {L"240.0", 240000}},
+        {250000, {L"240.0", 240000}},
+        {0x7FFFFFFF, {L"240.0", 240000}},
+        {0x80000000, {L"0.5", 500}}, // negative when read as signed
+        {4294967295, {L"0.5", 500}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IntervalInDialog(c.stored), c.view) << c.stored;
@@ -39,14 +39,17 @@ TEST(DialogViewTest, TimeoutsBelowFourAndAHalfSecondsAreTextsThatOkRefuses)
     {
         DWORD stored;
         DialogView view;
-    } cases[] = {
-        {180000, {"180", 180000}},     {5000, {"5", 5000}},         {600000, {"600", 600000}},
-        {0, {"0", std::nullopt}},      {3000, {"3", std::nullopt}}, {4499, {"4", std::nullopt}},
-        {4500, {"5", 5000}}, // halfway rounds up to a valid text
-        {180500, {"181", 181000}},     {600499, {"600", 600000}},   {700000, {"600", 600000}},
-        {0x7FFFFFFF, {"600", 600000}}, {4294967295, {"5", 5000}}, // "-0": not a number for the box
-        {0xFFFFFFF0, {"5", 5000}},
-    };
+    } cases[] =
+        {
+            {180000, {L"180", 180000}},   {5000, {L"5", 5000}},
+            {600000, {L"600", 600000}},   {0, {L"0", std::nullopt}},
+            {3000, {L"3", std::nullopt}}, {4499, {L"4", std::nullopt}},
+            {4500, {L"5", 5000}}, // halfway rounds up to a valid text
+            {180500, {L"181", 181000}},   {600499, {L"600", 600000}},
+            {700000, {L"600", 600000}},   {0x7FFFFFFF, {L"600", 600000}},
+            {4294967295, {L"5", 5000}}, // "-0": not a number for the box
+            {0xFFFFFFF0, {L"5", 5000}},
+        };
     for (const auto& c : cases)
         EXPECT_EQ(TimeoutInDialog(c.stored), c.view) << c.stored;
 }
@@ -77,8 +80,6 @@ class DialogViewAgainstTheDialogTest : public DialogSession
         });
         return seen;
     }
-
-    static std::wstring Wide(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
 };
 
 TEST_F(DialogViewAgainstTheDialogTest, IntervalsComeUpAndAreStoredAsShowSays)
@@ -94,7 +95,7 @@ TEST_F(DialogViewAgainstTheDialogTest, IntervalsComeUpAndAreStoredAsShowSays)
         SetUp();
         const Seen seen = OpenAndPressOk(ms, 60000);
         const DialogView view = IntervalInDialog(ms);
-        ASSERT_EQ(seen.interval, Wide(view.shown)) << ms;
+        ASSERT_EQ(seen.interval, view.shown) << ms;
         ASSERT_TRUE(seen.stored) << ms;
         ASSERT_EQ(StoredInterval(), view.okStores) << ms;
     }
@@ -113,7 +114,7 @@ TEST_F(DialogViewAgainstTheDialogTest, TimeoutsComeUpAndAreStoredAsShowSays)
         SetUp();
         const Seen seen = OpenAndPressOk(1000, ms);
         const DialogView view = TimeoutInDialog(ms);
-        ASSERT_EQ(seen.timeout, Wide(view.shown)) << ms;
+        ASSERT_EQ(seen.timeout, view.shown) << ms;
         ASSERT_EQ(seen.stored, view.okStores.has_value()) << ms;
         ASSERT_EQ(StoredTimeout(), view.okStores.value_or(ms)) << ms;
     }
