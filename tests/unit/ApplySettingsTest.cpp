@@ -117,7 +117,7 @@ TEST_F(ApplySettingsTest, AnUnfinishedTextIsRefusedWithTheFocusOnItsBoxAndNothin
             user.Click(IDCANCEL);
         });
         EXPECT_EQ(result, IDCANCEL);
-        EXPECT_EQ(Stores(), 0) << c.text;
+        EXPECT_EQ(StoreCalls(), 0) << c.text;
         EXPECT_FALSE(Logged("ControlService Spooler 1")) << c.text;
     }
 }
@@ -218,7 +218,7 @@ TEST_F(ApplySettingsTest, CancelStoresNothingAndLeavesTheSpoolerAlone)
                 user.Click(IDCANCEL);
         });
         EXPECT_EQ(result, IDCANCEL);
-        EXPECT_EQ(Stores(), 0);
+        EXPECT_EQ(StoreCalls(), 0);
         EXPECT_TRUE(host::CallLog().empty());
         EXPECT_EQ(StoredInterval(), 700u);
     }

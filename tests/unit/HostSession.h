@@ -51,7 +51,7 @@ class HostSession : public ::testing::Test
         return static_cast<int>(std::count(log.begin(), log.end(), call));
     }
     // The printer-data stores asked for, whether they were made or refused.
-    static int Stores()
+    static int StoreCalls()
     {
         const auto& log = host::CallLog();
         return static_cast<int>(std::count_if(log.begin(), log.end(), [](const std::string& call) {

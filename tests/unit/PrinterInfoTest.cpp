@@ -223,7 +223,7 @@ TEST_F(PrinterInfoTest, APairIsNotStartedWhenTheFirstValueCouldNotBePutBack)
     host::spooler::FailReads(kQueue, kInterval, ERROR_BAD_PATHNAME);
     CPrinterInfo printer(kQueue);
     EXPECT_EQ(printer.SetSettings(2500, 30000), static_cast<DWORD>(ERROR_BAD_PATHNAME));
-    EXPECT_EQ(Stores(), 0);
+    EXPECT_EQ(StoreCalls(), 0);
 }
 
 TEST_F(PrinterInfoTest, OneValueGivenIsStoredAloneAndTheOtherIsNotTouched)

@@ -40,7 +40,7 @@ TEST_F(CheckCommandTest, EveryMixOfMatchingDifferingAndUnopenableQueues)
             }
             const std::string what = std::to_string(int(first)) + std::to_string(int(second));
             EXPECT_EQ(Run(args), expected) << what;
-            EXPECT_EQ(Stores(), 0) << what;
+            EXPECT_EQ(StoreCalls(), 0) << what;
             EXPECT_EQ(Restarts(), 0) << what;
             for (const DWORD access : host::spooler::DesiredAccesses())
                 EXPECT_EQ(access, static_cast<DWORD>(PRINTER_ACCESS_USE)) << what;

@@ -224,7 +224,7 @@ TEST_F(ShowCommandTest, ShowAndListOnlyReadWithTheRightToPrint)
         for (const DWORD access : host::spooler::DesiredAccesses())
             EXPECT_EQ(access, static_cast<DWORD>(PRINTER_ACCESS_USE)) << args[0];
     }
-    EXPECT_EQ(Stores(), 0);
+    EXPECT_EQ(StoreCalls(), 0);
     EXPECT_EQ(Restarts(), 0);
 }
 
