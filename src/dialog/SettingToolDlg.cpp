@@ -8,8 +8,6 @@
 #include "settings/NumberText.h"
 #include "settings/SettingRanges.h"
 
-#include <optional>
-
 using namespace settings;
 
 CSettingToolDlg::CSettingToolDlg(CDialogControls& controls, CPrinterInfo* printer)
@@ -88,51 +86,24 @@ void CSettingToolDlg::OnVScroll(int code, int position, int spinId)
 
 void CSettingToolDlg::OnChangeInterval()
 {
-    const std::wstring text = m_controls.GetText(IDC_INTERVAL_EDIT);
-    if (IsUnfinishedInterval(text))
-        return;
-    // Each replacement below runs this routine again, nested, which sets the spin to match it.
-    const std::optional<double> value = NumberIn(text, kIntervalCharacters);
-    if (!value)
-    {
-        m_controls.SetText(IDC_INTERVAL_EDIT, IntervalTextAt(kIntervalReplacementTenths));
-        return;
-    }
-    if (*value > kIntervalMaxTenths / 10.0)
-        m_controls.SetText(IDC_INTERVAL_EDIT, IntervalTextAt(kIntervalMaxTenths));
-    if (*value < kIntervalMinTenths / 10.0)
-    {
-        m_controls.SetText(IDC_INTERVAL_EDIT, IntervalTextAt(kIntervalReplacementTenths));
-        return;
-    }
-    m_controls.SetSpinPos(IDC_INTERVAL_SPIN,
-                          ClampedPosition(*value * 10.0, kIntervalMinTenths, kIntervalMaxTenths));
+    OnChangeBox(IDC_INTERVAL_EDIT, IDC_INTERVAL_SPIN, IntervalEntry);
 }
 
 void CSettingToolDlg::OnChangeTimeout()
 {
-    const std::wstring text = m_controls.GetText(IDC_TIMEOUT_EDIT);
-    if (IsUnfinishedTimeout(text))
-        return;
-    const std::optional<double> value = NumberIn(text, kTimeoutCharacters);
-    if (!value)
-    {
-        m_controls.SetText(IDC_TIMEOUT_EDIT, TimeoutText(kTimeoutMinSeconds));
-        m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMinSeconds);
-        return;
-    }
-    if (*value > kTimeoutMaxSeconds)
-    {
-        m_controls.SetText(IDC_TIMEOUT_EDIT, TimeoutText(kTimeoutMaxSeconds));
-        m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMaxSeconds);
-    }
-    if (*value < kTimeoutMinSeconds)
-    {
-        m_controls.SetText(IDC_TIMEOUT_EDIT, TimeoutText(kTimeoutMinSeconds));
-        m_controls.SetSpinPos(IDC_TIMEOUT_SPIN, kTimeoutMinSeconds);
-    }
-    m_controls.SetSpinPos(IDC_TIMEOUT_SPIN,
-                          ClampedPosition(*value, kTimeoutMinSeconds, kTimeoutMaxSeconds));
+    OnChangeBox(IDC_TIMEOUT_EDIT, IDC_TIMEOUT_SPIN, TimeoutEntry);
+}
+
+void CSettingToolDlg::OnChangeBox(int boxId, int spinId, BoxEntry (*entryOf)(std::wstring_view))
+{
+    const std::wstring text = m_controls.GetText(boxId);
+    const BoxEntry entry = entryOf(text);
+    if (!entry.position)
+        return; // on the way to a number: left alone, and OK refuses it
+    // A replacement runs this routine again, nested, before the spin follows it here.
+    if (entry.shown != text)
+        m_controls.SetText(boxId, entry.shown);
+    m_controls.SetSpinPos(spinId, *entry.position);
 }
 
 void CSettingToolDlg::OnOK()

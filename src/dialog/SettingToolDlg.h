@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialog/DialogControls.h"
+#include "settings/BoxText.h"
 
 class CPrinterInfo;
 
@@ -25,6 +26,8 @@ class CSettingToolDlg : public CDialogEvents
     void OnEnableClicked();
     void OnChangeInterval();
     void OnChangeTimeout();
+    // Brings a box and its spin into line with what the box's rule makes of its text.
+    void OnChangeBox(int boxId, int spinId, settings::BoxEntry (*entryOf)(std::wstring_view));
     void ShowInterval(float seconds);
     void ShowTimeout(float seconds);
     void ShowMessage(UINT textId);

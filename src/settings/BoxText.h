@@ -59,4 +59,18 @@ inline std::wstring IntervalTextAt(int tenths)
 {
     return IntervalText(tenths * 0.1);
 }
+
+// What a box's change routine makes of a text: the text the box then holds (the text itself, or
+// the one that replaces it) and the spin position that goes with it, which OK stores. A text on
+// the way to a number is left alone, with no position: OK refuses it until it is changed.
+struct BoxEntry
+{
+    std::wstring shown;
+    std::optional<short> position;
+};
+
+// A text that is no number, or lies below 0.1 s, becomes "0.5"; above 240.0 s, "240.0".
+BoxEntry IntervalEntry(std::wstring_view text);
+// A text that is no number, or lies below 5 s, becomes "5"; above 600 s, "600".
+BoxEntry TimeoutEntry(std::wstring_view text);
 } // namespace settings
