@@ -20,8 +20,10 @@ template <typename Function> Function Lookup(HMODULE module, const char* name)
 }
 
 // The system's accessibility calls, loaded from the system folder when a screen reader first
-// asks, so that a start without one pays nothing. COM stays initialised on the asking thread
-// from then on: the objects handed out are called through it.
+// asks, so that a start without one pays nothing. LresultFromObject hands the object out through
+// COM, which on Windows needs the thread in an apartment (Wine 8 does without); COM stays
+// initialised from then on, since a screen reader calls the objects through it while it holds
+// them.
 struct AccessibilityLibrary
 {
     bool Loaded() const

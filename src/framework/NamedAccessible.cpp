@@ -2,15 +2,6 @@
 
 #include "framework/Wnd.h"
 
-namespace
-{
-// Clients name the object itself with CHILDID_SELF; some leave the variant empty for it.
-bool IsSelf(const VARIANT& child)
-{
-    return child.vt == VT_EMPTY || (child.vt == VT_I4 && child.lVal == CHILDID_SELF);
-}
-} // namespace
-
 CNamedAccessible::CNamedAccessible(IAccessible* standard, HWND control, HWND nameFrom,
                                    AllocateText allocate)
     : m_standard(standard), m_control(control), m_nameFrom(nameFrom), m_allocate(allocate)
@@ -94,7 +85,7 @@ HRESULT CNamedAccessible::get_accChild(VARIANT child, IDispatch** object)
 
 HRESULT CNamedAccessible::get_accName(VARIANT child, BSTR* name)
 {
-    if (!IsSelf(child))
+    if (child.vt != VT_I4 || child.lVal != CHILDID_SELF)
         return m_standard->get_accName(child, name);
     if (name == nullptr)
         return E_POINTER;
