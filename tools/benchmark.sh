@@ -48,8 +48,8 @@ export WINEPREFIX="$PWD/build/wineprefix-bench"
 source tools/wine-env.sh
 
 QUEUE="Demo Printer"
-# SettingTool.exe from the product tree, as it ships; beside it the test programs' tree places
-# the stand-in store and printer-dialog.exe. The bare dialog and the watcher stay in that tree.
+# SettingTool.exe from the product tree, as it ships, and beside it printer-dialog.exe; the stand-in
+# store goes into the prefix's system folder. The bare dialog and the watcher stay in their tree.
 PRODUCT=build/product
 TOOLS=build/windows
 
@@ -60,6 +60,7 @@ cmake --build --preset windows \
     --target e2e_winspool winehelper bare-dialog printer-dialog startup-watch >/dev/null
 
 tools/wine-prepare.sh
+tools/install-standin.sh
 
 overrides=
 [ "$store" = stand-in ] && overrides=winspool.drv=n

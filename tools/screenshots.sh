@@ -72,6 +72,7 @@ shot() {
 }
 
 tools/wine-prepare.sh
+tools/install-standin.sh
 wineserver -w
 failed=0
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Opens the real dialog under Wine for the demo queue "Demo Printer", with the printer-data
 # stand-in (so the values stored with OK come back next time). Builds nothing: needs the product
-# tree's SettingTool.exe with the stand-in winspool.drv beside it (build/product) and the test
-# programs' tools/helpers/winehelper.exe (build/windows).
+# tree's SettingTool.exe (build/product) and the test programs' stand-in winspool.drv and
+# tools/helpers/winehelper.exe (build/windows); the stand-in goes into the prefix's system folder.
 #   With $DISPLAY set: the dialog opens on that display and the script ends when it is closed.
 #   Without a display: the dialog opens on a virtual display; the script waits for it, saves a
 #   screenshot to build/run-screenshot.png, closes the dialog and says where the picture is.
@@ -15,7 +15,8 @@ queue="Demo Printer"
 title="Language Monitor Setting Tool"
 screenshot="$root/build/run-screenshot.png"
 
-for file in "$product/SettingTool.exe" "$product/winspool.drv" "$helper"; do
+standin="$root/build/windows/tests/standin/winspool.drv"
+for file in "$product/SettingTool.exe" "$standin" "$helper"; do
     if [ ! -f "$file" ]; then
         echo "wine-run.sh: $file is missing: build first (make run)" >&2
         exit 1
@@ -68,6 +69,7 @@ if [ "${1:-}" = --virtual-display ]; then
 fi
 
 "$root/tools/wine-prepare.sh"
+"$root/tools/install-standin.sh" "$standin"
 if [ -n "${DISPLAY:-}" ]; then
     status=0
     run_tool || status=$?

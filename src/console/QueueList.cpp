@@ -1,6 +1,6 @@
 #include "console/QueueList.h"
 
-#include <winspool.h>
+#include "printer/SpoolerFunctions.h"
 
 namespace
 {
@@ -11,6 +11,9 @@ const int kAttempts = 5;
 QueueList ListQueues()
 {
     QueueList list;
+    const SpoolerFunctions& spooler = Spooler();
+    if (spooler.error != ERROR_SUCCESS)
+        return {{}, spooler.error};
     // Level 4 comes from the spooler's own list, without asking any print server.
     const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
     std::vector<PRINTER_INFO_4W> buffer;
@@ -19,8 +22,8 @@ QueueList ListQueues()
         const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(PRINTER_INFO_4W));
         DWORD needed = 0;
         DWORD returned = 0;
-        if (EnumPrintersW(flags, nullptr, 4, reinterpret_cast<LPBYTE>(buffer.data()), size, &needed,
-                          &returned))
+        if (spooler.EnumPrintersW(flags, nullptr, 4, reinterpret_cast<LPBYTE>(buffer.data()), size,
+                                  &needed, &returned))
         {
             list.error = ERROR_SUCCESS;
             for (DWORD i = 0; i < returned; ++i)

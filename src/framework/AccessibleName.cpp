@@ -11,14 +11,6 @@
 
 namespace
 {
-template <typename Function> Function Lookup(HMODULE module, const char* name)
-{
-    if (module == nullptr)
-        return nullptr;
-    // Through void (*)(): the one function pointer type that converts to any without a warning.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 // The system's accessibility calls, loaded from the system folder when a screen reader first
 // asks, so that a start without one pays nothing. LresultFromObject hands the object out through
 // COM, which on Windows needs the thread in an apartment (Wine 8 does without); COM stays
@@ -43,11 +35,13 @@ BOOL CALLBACK Load(INIT_ONCE*, void* loaded, void**)
     if (FAILED(com) && com != RPC_E_CHANGED_MODE)
         return TRUE;
     const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
+    const HMODULE oleaut32 = LoadSystemLibrary(L"oleaut32.dll");
+    if (oleacc == nullptr || oleaut32 == nullptr)
+        return TRUE;
     library.createStandard =
-        Lookup<decltype(library.createStandard)>(oleacc, "CreateStdAccessibleObject");
-    library.toResult = Lookup<decltype(library.toResult)>(oleacc, "LresultFromObject");
-    library.allocateText = Lookup<CNamedAccessible::AllocateText>(
-        LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString");
+        FindFunction<decltype(library.createStandard)>(oleacc, "CreateStdAccessibleObject");
+    library.toResult = FindFunction<decltype(library.toResult)>(oleacc, "LresultFromObject");
+    library.allocateText = FindFunction<CNamedAccessible::AllocateText>(oleaut32, "SysAllocString");
     return TRUE;
 }
 

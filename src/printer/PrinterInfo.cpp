@@ -43,9 +43,12 @@ CPrinterInfo::CPrinterInfo(const wchar_t* queueName, DWORD desiredAccess)
     // An empty name would open the print server itself, not a queue.
     if (queueName == nullptr || *queueName == L'\0')
         throw CPrinterInfoException(ERROR_INVALID_PRINTER_NAME);
+    const SpoolerFunctions& spooler = Spooler();
+    if (spooler.error != ERROR_SUCCESS)
+        throw CPrinterInfoException(spooler.error);
     PRINTER_DEFAULTSW defaults = {kRawDatatype, nullptr, desiredAccess};
     // OpenPrinterW takes a non-const name but does not change it.
-    if (!OpenPrinterW(const_cast<LPWSTR>(queueName), m_printer.put(), &defaults))
+    if (!spooler.OpenPrinterW(const_cast<LPWSTR>(queueName), m_printer.put(), &defaults))
     {
         // A print provider may fail without saying why; the failure must still read as one.
         const DWORD error = GetLastError();
@@ -64,8 +67,9 @@ CPrinterInfo::StoredValue CPrinterInfo::ReadStored(Setting setting) const
     {
         if (needed > buffer.size())
             buffer.resize(needed);
-        result = GetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), &value.type,
-                                   buffer.data(), static_cast<DWORD>(buffer.size()), &needed);
+        result =
+            Spooler().GetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), &value.type,
+                                        buffer.data(), static_cast<DWORD>(buffer.size()), &needed);
     }
     if (result == ERROR_SUCCESS)
     {
@@ -95,17 +99,17 @@ DWORD CPrinterInfo::WriteDword(Setting setting, DWORD value)
 {
     BYTE bytes[sizeof(DWORD)] = {BYTE(value), BYTE(value >> 8), BYTE(value >> 16),
                                  BYTE(value >> 24)};
-    return SetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), REG_DWORD, bytes,
-                             sizeof bytes);
+    return Spooler().SetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), REG_DWORD, bytes,
+                                       sizeof bytes);
 }
 
 DWORD CPrinterInfo::PutBack(Setting setting, const StoredValue& value)
 {
     if (!value.exists)
-        return DeletePrinterDataExW(m_printer.get(), kKey, NameOf(setting));
+        return Spooler().DeletePrinterDataExW(m_printer.get(), kKey, NameOf(setting));
     std::vector<BYTE> bytes = value.bytes; // SetPrinterDataExW takes them non-const
-    return SetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), value.type, bytes.data(),
-                             static_cast<DWORD>(bytes.size()));
+    return Spooler().SetPrinterDataExW(m_printer.get(), kKey, NameOf(setting), value.type,
+                                       bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
 DWORD CPrinterInfo::GetStatusInterval() const

@@ -1,4 +1,4 @@
-// kernel32 stand-ins: last error, a Sleep that only records, the module handle.
+// kernel32 stand-ins: last error, a Sleep that only records, the module handle and the loader.
 #include "host_calls.h"
 #include "host_messages.h"
 #include "host_services.h"
@@ -6,11 +6,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace
 {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
 // Any non-null value: resources are looked up by identifier alone.
 HMODULE const kProgramModule = reinterpret_cast<HMODULE>(0x400000);
+HMODULE const kSpoolerModule = reinterpret_cast<HMODULE>(0x73000000);
+const wchar_t kSystemFolder[] = L"C:\\Windows\\system32";
 } // namespace
 
 std::vector<std::string>& host::CallLog()
@@ -46,4 +50,32 @@ void WINAPI Sleep(DWORD milliseconds)
 HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName)
 {
     return moduleName == nullptr ? kProgramModule : nullptr;
+}
+
+UINT WINAPI GetSystemDirectoryW(LPWSTR buffer, UINT size)
+{
+    const std::wstring folder = kSystemFolder;
+    if (size <= folder.size())
+        return static_cast<UINT>(folder.size() + 1);
+    folder.copy(buffer, folder.size());
+    buffer[folder.size()] = L'\0';
+    return static_cast<UINT>(folder.size());
+}
+
+HMODULE WINAPI LoadLibraryExW(LPCWSTR fileName, HANDLE, DWORD)
+{
+    if (std::wstring(fileName) != std::wstring(kSystemFolder) + L"\\winspool.drv")
+    {
+        SetLastError(ERROR_MOD_NOT_FOUND);
+        return nullptr;
+    }
+    return host::spooler::LibraryLoads() ? kSpoolerModule : nullptr;
+}
+
+FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name)
+{
+    const FARPROC function = module == kSpoolerModule ? host::spooler::Function(name) : nullptr;
+    if (function == nullptr)
+        SetLastError(ERROR_PROC_NOT_FOUND);
+    return function;
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <utility>
 
@@ -36,6 +37,8 @@ struct Spooler
     DWORD enumerationError = ERROR_SUCCESS;
     std::optional<std::wstring> queueAfterEnumeration;
     bool throwOnNextRead = false;
+    DWORD libraryError = ERROR_SUCCESS;
+    std::set<std::string> removedFunctions;
 };
 
 Spooler& TheSpooler()
@@ -83,6 +86,42 @@ bool IsConnection(const std::wstring& name)
 void host::spooler::Reset()
 {
     TheSpooler() = Spooler();
+}
+
+void host::spooler::FailLibraryLoad(DWORD error)
+{
+    TheSpooler().libraryError = error;
+}
+
+void host::spooler::RemoveFunction(const std::string& name)
+{
+    TheSpooler().removedFunctions.insert(name);
+}
+
+bool host::spooler::LibraryLoads()
+{
+    if (TheSpooler().libraryError == ERROR_SUCCESS)
+        return true;
+    SetLastError(TheSpooler().libraryError);
+    return false;
+}
+
+FARPROC host::spooler::Function(const std::string& name)
+{
+    const std::pair<const char*, void (*)()> functions[] = {
+        {"OpenPrinterW", reinterpret_cast<void (*)()>(&OpenPrinterW)},
+        {"ClosePrinter", reinterpret_cast<void (*)()>(&ClosePrinter)},
+        {"GetPrinterDataExW", reinterpret_cast<void (*)()>(&GetPrinterDataExW)},
+        {"SetPrinterDataExW", reinterpret_cast<void (*)()>(&SetPrinterDataExW)},
+        {"DeletePrinterDataExW", reinterpret_cast<void (*)()>(&DeletePrinterDataExW)},
+        {"EnumPrintersW", reinterpret_cast<void (*)()>(&EnumPrintersW)},
+    };
+    if (TheSpooler().removedFunctions.count(name) != 0)
+        return nullptr;
+    for (const auto& [exported, function] : functions)
+        if (name == exported)
+            return reinterpret_cast<FARPROC>(function);
+    return nullptr;
 }
 
 void host::spooler::AddQueue(const std::wstring& name, bool fullAccess)

@@ -3,7 +3,7 @@
 # names and tools/wine-prepare.sh prepared:
 #   console-e2e.sh <SettingToolCmd.exe> <SettingTool.exe> <console-helper.exe>
 # list runs against Wine's own spooler. Wine's spooler cannot store under the key the programs
-# use, so set, check and show run with the printer-data stand-in beside the programs
+# use, so set, check and show run with the printer-data stand-in of the prefix's system folder
 # (WINEDLLOVERRIDES=winspool.drv=n) on queues of their own, which exist for the stand-in as
 # their registry keys. The helper works the real dialog (always with the stand-in), adds queues
 # in any script through Wine's spooler, reads the spooler's process id and disables the spooler.

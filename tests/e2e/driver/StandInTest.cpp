@@ -1,6 +1,6 @@
 // The printer-data stand-in itself, called directly: the end-to-end cases trust it to answer as
-// the Windows spooler does. A copy under another name is loaded, since Wine would hand out its
-// own winspool.drv for that name.
+// the Windows spooler does. A copy of the one in the system folder is loaded under another name,
+// since Wine would hand out its own winspool.drv for that name.
 #include "Prefix.h"
 #include "ToolRun.h"
 
@@ -25,7 +25,9 @@ class StandIn : public testing::Test
   protected:
     static void SetUpTestSuite()
     {
-        const std::string dll = BesideTheTool("winspool.drv");
+        char system[MAX_PATH] = "";
+        GetSystemDirectoryA(system, sizeof system);
+        const std::string dll = std::string(system) + "\\winspool.drv";
         char directory[MAX_PATH] = "";
         GetTempPathA(sizeof directory, directory);
         s_copy = std::string(directory) + "e2e-standin.dll";

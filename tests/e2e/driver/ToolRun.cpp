@@ -16,6 +16,7 @@
 namespace e2e
 {
 const char kTestQueue[] = "E2E Printer";
+std::string g_plantedLibrary;
 
 namespace
 {
@@ -103,7 +104,7 @@ bool IsSettingsDialog(HWND window)
 }
 } // namespace
 
-bool SetToolPath(const std::string& unixPath)
+std::string DosPath(const std::string& unixPath)
 {
     // Exported by Wine's kernel32 only: the driver runs under Wine by design.
     using DosName = wchar_t*(CDECL*)(const char*);
@@ -111,10 +112,16 @@ bool SetToolPath(const std::string& unixPath)
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
     wchar_t* dosName = toDos != nullptr ? toDos(unixPath.c_str()) : nullptr;
     if (dosName == nullptr)
-        return false;
-    g_toolPath = Utf8(dosName);
+        return "";
+    const std::string path = Utf8(dosName);
     HeapFree(GetProcessHeap(), 0, dosName);
-    return true;
+    return path;
+}
+
+bool SetToolPath(const std::string& unixPath)
+{
+    g_toolPath = DosPath(unixPath);
+    return !g_toolPath.empty();
 }
 
 std::string BesideTheTool(const std::string& file)

@@ -13,7 +13,7 @@ namespace e2e
 {
 enum class Store
 {
-    StandIn,     // the printer-data stand-in beside the program (values kept in the registry)
+    StandIn,     // the printer-data stand-in of the system folder (values kept in the registry)
     WineSpooler, // Wine's own spooler, which refuses the key "\"
 };
 
@@ -47,11 +47,18 @@ struct MessageBoxSeen
     std::string text;
 };
 
+// The Windows name of a file given by its Unix path; "" outside Wine or for a path Wine cannot
+// name.
+std::string DosPath(const std::string& unixPath);
+
 // The program under test and the queue the tests work on; set once by main.
 // SetToolPath fails (false) outside Wine or for a path Wine cannot name.
 bool SetToolPath(const std::string& unixPath);
-// A file built beside the program: the stand-ins of tests/standin.
+// A file built beside the program: the shell and service stand-ins of tests/standin.
 std::string BesideTheTool(const std::string& file);
+// The marker DLL that is planted as winspool.drv (tests/standin/PlantedLibrary.h), when main was
+// given one; else "".
+extern std::string g_plantedLibrary;
 extern const char kTestQueue[];
 
 // The running processes that process started.

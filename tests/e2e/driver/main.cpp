@@ -1,4 +1,6 @@
-// The end-to-end driver: `e2e_driver --tool=<SettingTool.exe, Unix path> --language=en|ja`.
+// The end-to-end driver:
+//   e2e_driver --tool=<SettingTool.exe> [--language=en|ja] [--planted=<marker winspool.drv>]
+// with Unix paths.
 // Run under Wine in the prepared prefix (tools/wine-prepare.sh), on a display.
 #include "Prefix.h"
 #include "Session.h"
@@ -36,10 +38,13 @@ int main(int argc, char** argv)
             tool = argv[i] + 7;
         else if (std::strncmp(argv[i], "--language=", 11) == 0)
             language = argv[i] + 11;
+        else if (std::strncmp(argv[i], "--planted=", 10) == 0)
+            e2e::g_plantedLibrary = e2e::DosPath(argv[i] + 10);
     }
     if (tool.empty() || !e2e::SelectLanguage(language))
     {
-        std::fprintf(stderr, "usage: e2e_driver --tool=<SettingTool.exe> [--language=en|ja]\n");
+        std::fprintf(stderr, "usage: e2e_driver --tool=<SettingTool.exe> [--language=en|ja] "
+                             "[--planted=<winspool.drv>]\n");
         return 2;
     }
     if (!e2e::QueueExists(e2e::kTestQueue))

@@ -18,6 +18,13 @@ struct Value
 };
 
 void Reset();
+// winspool.drv of the system folder fails to load with error, or lacks the function of that name.
+void FailLibraryLoad(DWORD error);
+void RemoveFunction(const std::string& name);
+// What the loader gives for winspool.drv: whether it loads (else the last error is set), and its
+// functions by name (null for one it lacks).
+bool LibraryLoads();
+FARPROC Function(const std::string& name);
 // A queue that OpenPrinterW can open; without full access only a request without
 // PRINTER_ACCESS_ADMINISTER succeeds, and such a handle cannot change printer data. A name
 // "\\server\name" is a connection to a print server's queue: EnumPrintersW lists it with

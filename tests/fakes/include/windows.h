@@ -23,6 +23,7 @@ typedef void* HANDLE;
 typedef wchar_t WCHAR;
 typedef WCHAR* LPWSTR;
 typedef const WCHAR* LPCWSTR;
+typedef const char* LPCSTR;
 
 #define DECLARE_HANDLE(name)                                                                       \
     struct name##__;                                                                               \
@@ -30,9 +31,11 @@ typedef const WCHAR* LPCWSTR;
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HINSTANCE);
 typedef HINSTANCE HMODULE;
+typedef INT_PTR(WINAPI* FARPROC)();
 
 #define TRUE 1
 #define FALSE 0
+#define MAX_PATH 260
 
 // Errors.
 #define ERROR_SUCCESS 0L
@@ -40,8 +43,11 @@ typedef HINSTANCE HMODULE;
 #define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_OPEN_FAILED 110L
+#define ERROR_BUFFER_OVERFLOW 111L
 #define ERROR_INSUFFICIENT_BUFFER 122L
 #define ERROR_INVALID_LEVEL 124L
+#define ERROR_MOD_NOT_FOUND 126L
+#define ERROR_PROC_NOT_FOUND 127L
 #define ERROR_BAD_PATHNAME 161L
 #define ERROR_MORE_DATA 234L
 #define ERROR_SERVICE_REQUEST_TIMEOUT 1053L
@@ -74,6 +80,14 @@ DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
 void WINAPI Sleep(DWORD milliseconds);
 HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
+
+// The loader: one system folder, C:\Windows\system32, whose winspool.drv is the in-memory
+// spooler (host_spooler.h); no other DLL exists.
+#define LOAD_WITH_ALTERED_SEARCH_PATH 0x00000008
+#define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800
+UINT WINAPI GetSystemDirectoryW(LPWSTR buffer, UINT size);
+HMODULE WINAPI LoadLibraryExW(LPCWSTR fileName, HANDLE file, DWORD flags);
+FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name);
 
 // user32: the string table and message boxes, UTF-16 only: the programs never pass a message
 // through the ANSI code page.
