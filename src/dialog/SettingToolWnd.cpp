@@ -1,11 +1,29 @@
 #include "dialog/SettingToolWnd.h"
 
+#include "dialog/RowLabelWindow.h"
 #include "dialog/RunSettingsDialog.h"
 #include "dialog/SettingToolDlg.h"
+#include "framework/AccessibleName.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 
 #include <commctrl.h>
+
+namespace
+{
+// Screen readers name an input after the text that precedes it in the template's order, which
+// is also the order of Tab and of the arrow keys' groups and so stays as it is. There the interval
+// box follows the Enable check box, and a spin reads as its own text ("Spin1"): these read as the
+// label on their box's row instead.
+struct NamedInput
+{
+    int id;
+    int boxId;
+};
+constexpr NamedInput kNamedInputs[] = {{IDC_INTERVAL_EDIT, IDC_INTERVAL_EDIT},
+                                       {IDC_INTERVAL_SPIN, IDC_INTERVAL_EDIT},
+                                       {IDC_TIMEOUT_SPIN, IDC_TIMEOUT_EDIT}};
+} // namespace
 
 CSettingToolWnd::CSettingToolWnd(CWnd* parent)
     : CDialog(IDD_SETTINGS_DIALOG, parent),
@@ -24,6 +42,11 @@ BOOL CSettingToolWnd::OnInitDialog()
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    for (const NamedInput& input : kNamedInputs)
+    {
+        if (const HWND label = RowLabelWindow(GetDlgItem(input.boxId).GetSafeHwnd()))
+            NameAfterLabel(GetDlgItem(input.id).GetSafeHwnd(), label);
+    }
     return m_pEvents->OnInitDialog();
 }
 

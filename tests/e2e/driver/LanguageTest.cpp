@@ -1,6 +1,7 @@
 // The cases whose texts depend on the user's language. The driver runs them once per language
 // (--language=en and --language=ja, under LANG=ja_JP.UTF-8), since Wine 8 gives a started
 // program the starting process's language whatever its environment says.
+#include "AccessibleName.h"
 #include "Controls.h"
 #include "Fixtures.h"
 #include "Session.h"
@@ -80,6 +81,36 @@ TEST_F(LanguageDialog, ComesFromTheTemplateOfTheLanguage)
     EXPECT_EQ(TextOf(controls.intervalUnit), Texts().unit);
     PostClick(controls.cancel);
     EXPECT_EQ(open.run.WaitForExit(), 1);
+}
+
+// Every input reads to a screen reader as what a user sees it by: the caption of Enable, OK and
+// Cancel, and for a box and its spin the label on the box's row. The labels are found here by
+// the template's order: each precedes its box, the interval's its unit.
+TEST_F(LanguageDialog, NamesEveryInputAfterItsLabelForScreenReaders)
+{
+    OpenDialog open;
+    ASSERT_TRUE(open.Shown()) << "no dialog";
+    const Controls& c = open.controls;
+    const HWND intervalLabel = GetWindow(c.intervalUnit, GW_HWNDPREV);
+    const HWND timeoutLabel = GetWindow(c.timeout, GW_HWNDPREV);
+    const struct
+    {
+        HWND input;
+        HWND label;
+    } inputs[] = {{c.enable, c.enable},
+                  {c.queue, GetWindow(c.queue, GW_HWNDPREV)},
+                  {c.interval, intervalLabel},
+                  {c.intervalSpin, intervalLabel},
+                  {c.timeout, timeoutLabel},
+                  {c.timeoutSpin, timeoutLabel},
+                  {c.ok, c.ok},
+                  {c.cancel, c.cancel}};
+    for (const auto& row : inputs)
+    {
+        const std::string label = TextOf(row.label);
+        ASSERT_FALSE(label.empty()) << "control " << GetDlgCtrlID(row.input);
+        EXPECT_EQ(AccessibleName(row.input), label) << "control " << GetDlgCtrlID(row.input);
+    }
 }
 
 using LanguageStoreFailure = ProgramTest;
