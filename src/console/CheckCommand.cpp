@@ -1,9 +1,7 @@
 // check: whether each queue holds the values asked for. Reads only, with the right to print.
 #include "console/CommandFlows.h"
 #include "console/Commands.h"
-#include "console/Json.h"
 #include "console/Messages.h"
-#include "console/QueueSettings.h"
 #include "console/SettingText.h"
 #include "resource.h"
 
@@ -12,87 +10,59 @@ namespace
 struct Asked
 {
     SettingKind kind;
-    DWORD milliseconds;
-    const StoredSetting* stored;
-
-    bool Held() const { return stored->Holds(milliseconds); }
+    std::optional<DWORD> milliseconds;
+    const StoredSetting& stored;
+    UINT differenceLine;
 };
-
-// The settings the command asks about, with what the queue holds for each.
-std::vector<Asked> AskedSettings(const Command& command, const QueueSettings& settings)
-{
-    std::vector<Asked> asked;
-    if (command.interval)
-        asked.push_back({SettingKind::kInterval, *command.interval, &settings.interval});
-    if (command.timeout)
-        asked.push_back({SettingKind::kTimeout, *command.timeout, &settings.timeout});
-    return asked;
-}
-
-std::string CheckJson(const std::wstring& queue, const std::vector<Asked>& asked)
-{
-    std::vector<SettingKind> differs;
-    std::string values;
-    for (const Asked& a : asked)
-    {
-        if (!a.Held())
-            differs.push_back(a.kind);
-        values += ",\"" + JsonName(a.kind) + "AskedMs\":" + std::to_string(a.milliseconds) + "," +
-                  SettingJson(a.kind, *a.stored);
-    }
-    return "{\"queue\":" + JsonString(queue) + ",\"result\":\"" +
-           (differs.empty() ? "matches" : "differs") + "\",\"differs\":" + JsonNames(differs) +
-           values + ",\"error\":0}";
-}
-
-UINT DifferenceLine(SettingKind kind)
-{
-    return kind == SettingKind::kInterval ? IDS_CMD_INTERVAL_DIFFERS : IDS_CMD_TIMEOUT_DIFFERS;
-}
 } // namespace
 
-int CheckQueues(const Command& command, CReport& report)
+int CheckQueues(const Command& command, const std::vector<Target>& targets,
+                CDriverMonitors& monitors, CReport& report)
 {
-    int matching = 0;
-    int differing = 0;
-    int status = kExitDone;
-    for (const std::wstring& queue : command.queues)
-    {
-        const QueueRead read = ReadQueue(queue);
-        if (!read.settings)
-        {
-            report.Complain(IDS_CMD_OPEN_FAILED_READ, {queue});
-            report.Object("{\"queue\":" + JsonString(queue) +
-                          ",\"result\":\"not-opened\",\"differs\":[],\"error\":" +
-                          ErrorJson(read.error) + "}");
-            status = WorseStatus(status, kExitNotOpened);
-            continue;
-        }
-        const std::vector<Asked> asked = AskedSettings(command, *read.settings);
-        report.Object(CheckJson(queue, asked));
+    const auto check = [&](const QueueVisit& visit) {
+        const Asked asked[] = {
+            {SettingKind::kInterval, command.interval, visit.settings->interval,
+             IDS_CMD_INTERVAL_DIFFERS},
+            {SettingKind::kTimeout, command.timeout, visit.settings->timeout,
+             IDS_CMD_TIMEOUT_DIFFERS},
+        };
+        std::vector<std::string> differs;
         std::wstring differences;
+        CJsonObject values;
         for (const Asked& a : asked)
-            if (!a.Held())
-                differences +=
-                    Message(DifferenceLine(a.kind), {MillisecondsText(a.kind, a.milliseconds),
-                                                     StoredText(a.kind, *a.stored)}) +
-                    L"\n";
-        if (differences.empty())
         {
-            ++matching;
-            report.Say(IDS_CMD_MATCHES, {queue});
-            continue;
+            if (!a.milliseconds)
+                continue;
+            values.Number(JsonName(a.kind) + "AskedMs", a.milliseconds);
+            AddSettingJson(values, a.kind, a.stored);
+            if (a.stored.Holds(*a.milliseconds))
+                continue;
+            differs.push_back(JsonName(a.kind));
+            differences += Message(a.differenceLine, {MillisecondsText(a.kind, *a.milliseconds),
+                                                      StoredText(a.kind, a.stored)}) +
+                           L"\n";
         }
-        ++differing;
-        status = WorseStatus(status, kExitDiffers);
-        report.Say(IDS_CMD_DIFFERS, {queue});
-        if (!report.IsJson())
-            report.Write(ConsoleStream::kOutput, differences);
-    }
-    if (command.queues.size() > 1)
-        report.Say(IDS_CMD_CHECK_SUMMARY,
-                   {NumberArgument(command.queues.size()), NumberArgument(matching),
-                    NumberArgument(differing),
-                    NumberArgument(command.queues.size() - matching - differing)});
-    return status;
+        QueueDone done;
+        done.json.Text("result", differs.empty() ? L"matches" : L"differs")
+            .Names("differs", differs)
+            .Members(values);
+        if (differs.empty())
+        {
+            report.Say(IDS_CMD_MATCHES, {visit.name});
+        }
+        else
+        {
+            done = {done.json, kExitDiffers, 1};
+            report.Say(IDS_CMD_DIFFERS, {visit.name});
+            if (!report.IsJson())
+                report.Write(ConsoleStream::kOutput, differences);
+        }
+        NoteWithoutMonitor(visit, report);
+        return done;
+    };
+    const QueuesDone done = ForEachQueue(
+        targets, PRINTER_ACCESS_USE,
+        CJsonObject().Text("result", L"not-opened").Names("differs", {}), monitors, report, check);
+    SaySummary(IDS_CMD_CHECK_SUMMARY, done, report);
+    return done.status;
 }

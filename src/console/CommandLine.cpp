@@ -1,33 +1,73 @@
 #include "console/CommandLine.h"
 
+#include "console/Names.h"
 #include "console/SettingValues.h"
 
 #include <algorithm>
 
 namespace
 {
+using E = CommandLineError;
+
+unsigned Bit(Verb verb)
+{
+    return 1u << static_cast<unsigned>(verb);
+}
+
+const unsigned kReading = Bit(Verb::kShow) | Bit(Verb::kList) | Bit(Verb::kCheck) | Bit(Verb::kSet);
+const unsigned kComparing = Bit(Verb::kCheck) | Bit(Verb::kSet);
+
 bool IsHelp(const std::wstring& argument)
 {
     return SameName(argument, L"--help") || SameName(argument, L"-h") || argument == L"/?";
 }
 
-ParsedCommandLine Failure(CommandLineError error, const std::wstring& argument = L"")
-{
-    ParsedCommandLine result;
-    result.error = error;
-    result.argument = argument;
-    return result;
-}
-
-struct VerbName
-{
-    const wchar_t* word;
-    Verb verb;
-};
-
-const VerbName kVerbs[] = {
+const std::pair<const wchar_t*, Verb> kVerbs[] = {
     {L"help", Verb::kHelp},   {L"show", Verb::kShow}, {L"list", Verb::kList},
     {L"check", Verb::kCheck}, {L"set", Verb::kSet},
+};
+
+bool Select(Command& command, Selection selection, const std::wstring& pattern)
+{
+    command.selection = selection;
+    command.pattern = pattern;
+    return !pattern.empty();
+}
+
+// An option: the commands that take it, and what it does with its value. One without a value
+// (invalid kNone) is a switch.
+struct Option
+{
+    const wchar_t* name;
+    unsigned verbs;
+    E invalid; // the mistake a refused value is
+    bool (*take)(Command& command, const std::wstring& value);
+};
+
+const Option kOptions[] = {
+    {L"--json", kReading, E::kNone, [](Command& c, const std::wstring&) { return c.json = true; }},
+    {L"--no-restart", Bit(Verb::kSet), E::kNone,
+     [](Command& c, const std::wstring&) {
+         c.restart = false;
+         return true;
+     }},
+    {L"--interval", kComparing, E::kBadInterval,
+     [](Command& c, const std::wstring& v) {
+         return (c.interval = ParseIntervalSetting(v)) != std::nullopt;
+     }},
+    {L"--timeout", kComparing, E::kBadTimeout,
+     [](Command& c, const std::wstring& v) {
+         return (c.timeout = ParseTimeoutSetting(v)) != std::nullopt;
+     }},
+    {L"--driver", kReading, E::kEmptyPattern,
+     [](Command& c, const std::wstring& v) { return Select(c, Selection::kDriver, v); }},
+    {L"--monitor", kReading, E::kEmptyPattern,
+     [](Command& c, const std::wstring& v) { return Select(c, Selection::kMonitor, v); }},
+    {L"--server", kReading, E::kBadServer,
+     [](Command& c, const std::wstring& v) {
+         c.server = ServerName(v).value_or(L"");
+         return !c.server.empty();
+     }},
 };
 
 class CParser
@@ -38,41 +78,34 @@ class CParser
     ParsedCommandLine Parse()
     {
         if (m_arguments.empty())
-            return Failure(CommandLineError::kNoCommand);
-        for (const std::wstring& argument : m_arguments)
-        {
-            if (argument == L"--")
-                break;
-            if (IsHelp(argument))
-                return m_result;
-        }
-        const auto verb =
-            std::find_if(std::begin(kVerbs), std::end(kVerbs),
-                         [&](const VerbName& v) { return SameName(m_arguments[0], v.word); });
-        if (verb == std::end(kVerbs))
-            return Failure(CommandLineError::kUnknownCommand, m_arguments[0]);
-        m_result.command.verb = verb->verb;
-        if (verb->verb == Verb::kHelp)
+            return Fail(E::kNoCommand);
+        const auto end = std::find(m_arguments.begin(), m_arguments.end(), L"--");
+        if (std::any_of(m_arguments.begin(), end, IsHelp))
             return m_result;
-
-        for (m_next = 1; m_next < m_arguments.size() && m_result.error == CommandLineError::kNone;)
+        const auto verb = std::find_if(std::begin(kVerbs), std::end(kVerbs), [&](const auto& v) {
+            return SameName(m_arguments[0], v.first);
+        });
+        if (verb == std::end(kVerbs))
+            return Fail(E::kUnknownCommand, m_arguments[0]);
+        m_result.command.verb = verb->second;
+        if (verb->second == Verb::kHelp)
+            return m_result;
+        for (m_next = 1; m_next < m_arguments.size() && m_result.error == E::kNone;)
             Take(m_arguments[m_next++]);
-        if (m_result.error == CommandLineError::kNone)
+        if (m_result.error == E::kNone)
             CheckComplete();
         return m_result;
     }
 
   private:
-    void Fail(CommandLineError error, const std::wstring& argument = L"")
+    ParsedCommandLine Fail(E error, const std::wstring& argument = L"")
     {
         m_result.error = error;
         m_result.argument = argument;
+        return m_result;
     }
 
     bool Takes(Verb verb) const { return m_result.command.verb == verb; }
-
-    // check and set compare or store the values given.
-    bool TakesValues() const { return Takes(Verb::kCheck) || Takes(Verb::kSet); }
 
     void Take(const std::wstring& argument)
     {
@@ -88,9 +121,9 @@ class CParser
     {
         std::vector<std::wstring>& queues = m_result.command.queues;
         if (Takes(Verb::kList))
-            Fail(CommandLineError::kNotUnderstood, name);
+            Fail(E::kNotUnderstood, name);
         else if (!IsQueueName(name))
-            Fail(CommandLineError::kBadQueueName, name);
+            Fail(E::kBadQueueName, name);
         else if (std::none_of(queues.begin(), queues.end(),
                               [&](const std::wstring& q) { return SameName(q, name); }))
             queues.push_back(name);
@@ -98,79 +131,52 @@ class CParser
 
     void TakeOption(const std::wstring& argument)
     {
-        Command& command = m_result.command;
         const size_t equals = argument.find(L'=');
         const std::wstring name = argument.substr(0, equals);
-        if (TakesValues() && SameName(name, L"--interval"))
-            TakeValue(argument, equals, ParseIntervalSetting, command.interval,
-                      CommandLineError::kBadInterval);
-        else if (TakesValues() && SameName(name, L"--timeout"))
-            TakeValue(argument, equals, ParseTimeoutSetting, command.timeout,
-                      CommandLineError::kBadTimeout);
-        else if (equals != std::wstring::npos)
-            Fail(CommandLineError::kNotUnderstood, argument);
-        else if (Takes(Verb::kSet) && SameName(name, L"--no-restart"))
-            Flag(name, command.restart, false);
-        else if (SameName(name, L"--json"))
-            Flag(name, command.json, true);
+        const auto option =
+            std::find_if(std::begin(kOptions), std::end(kOptions), [&](const Option& o) {
+                return SameName(name, o.name) && (o.verbs & Bit(m_result.command.verb)) != 0;
+            });
+        const bool isSwitch = option != std::end(kOptions) && option->invalid == E::kNone;
+        if (option == std::end(kOptions) || (isSwitch && equals != std::wstring::npos))
+            Fail(E::kNotUnderstood, argument);
+        else if (Seen(name.c_str()))
+            Fail(E::kRepeatedOption, name);
+        else if (!isSwitch && equals == std::wstring::npos && m_next == m_arguments.size())
+            Fail(E::kMissingValue, name);
         else
-            Fail(CommandLineError::kNotUnderstood, argument);
+            Apply(*option, isSwitch                       ? L""
+                           : equals != std::wstring::npos ? argument.substr(equals + 1)
+                                                          : m_arguments[m_next++]);
     }
 
-    void TakeValue(const std::wstring& argument, size_t equals,
-                   std::optional<DWORD> (*parse)(const std::wstring&), std::optional<DWORD>& into,
-                   CommandLineError invalid)
+    void Apply(const Option& option, const std::wstring& value)
     {
-        const auto value = Value(argument, equals);
-        if (!value)
-            return;
-        into = parse(*value);
-        if (!into)
-            Fail(invalid, *value);
+        m_seen.push_back(option.name);
+        if (!option.take(m_result.command, value))
+            Fail(option.invalid, value);
     }
 
-    // The option's value, from after "=" or from the next argument; fails when it is missing
-    // or the option came before.
-    std::optional<std::wstring> Value(const std::wstring& argument, size_t equals)
+    bool Seen(const wchar_t* option) const
     {
-        const std::wstring name = argument.substr(0, equals);
-        if (!FirstTime(name))
-            return std::nullopt;
-        if (equals != std::wstring::npos)
-            return argument.substr(equals + 1);
-        if (m_next == m_arguments.size())
-        {
-            Fail(CommandLineError::kMissingValue, name);
-            return std::nullopt;
-        }
-        return m_arguments[m_next++];
-    }
-
-    void Flag(const std::wstring& name, bool& flag, bool value)
-    {
-        if (FirstTime(name))
-            flag = value;
-    }
-
-    bool FirstTime(const std::wstring& name)
-    {
-        if (std::any_of(m_seen.begin(), m_seen.end(),
-                        [&](const std::wstring& seen) { return SameName(seen, name); }))
-        {
-            Fail(CommandLineError::kRepeatedOption, name);
-            return false;
-        }
-        m_seen.push_back(name);
-        return true;
+        return std::any_of(m_seen.begin(), m_seen.end(),
+                           [&](const std::wstring& seen) { return SameName(seen, option); });
     }
 
     void CheckComplete()
     {
         const Command& command = m_result.command;
-        if (!Takes(Verb::kList) && command.queues.empty())
-            Fail(CommandLineError::kNoQueue);
-        else if (TakesValues() && !command.interval && !command.timeout)
-            Fail(CommandLineError::kNothingToSet);
+        const bool named = !command.queues.empty();
+        const bool selects = command.selection != Selection::kNone;
+        if (Seen(L"--driver") && Seen(L"--monitor"))
+            Fail(E::kTwoSelections);
+        else if (named && (selects || !command.server.empty()))
+            Fail(E::kQueuesAndSelection);
+        else if (!Takes(Verb::kList) && !named && !selects)
+            Fail(E::kNoQueue);
+        else if ((Takes(Verb::kCheck) || Takes(Verb::kSet)) && !command.interval &&
+                 !command.timeout)
+            Fail(E::kNothingToSet);
     }
 
     const std::vector<std::wstring>& m_arguments;

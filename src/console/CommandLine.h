@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resource.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -17,12 +19,24 @@ enum class Verb
     kSet,
 };
 
+// How the queues of a machine are picked instead of named.
+enum class Selection
+{
+    kNone,
+    kDriver,  // by the name of their printer driver
+    kMonitor, // by the name of their driver's language monitor
+};
+
 struct Command
 {
     Verb verb = Verb::kHelp;
     // Each queue once, in the order first named: a name repeated (ignoring the case of ASCII
     // letters) is the same queue.
     std::vector<std::wstring> queues;
+    Selection selection = Selection::kNone;
+    std::wstring pattern; // what the selection's names must match (MatchesPattern)
+    // The print server whose queues are listed or selected, as "\\name"; "" is this computer.
+    std::wstring server;
     bool json = false;
     // Milliseconds asked for; an option not given leaves that value out of set and check.
     std::optional<DWORD> interval;
@@ -30,19 +44,25 @@ struct Command
     bool restart = true;
 };
 
-enum class CommandLineError
+// A mistake on the command line, named by the message that tells it.
+enum class CommandLineError : UINT
 {
-    kNone,
-    kNoCommand,
-    kUnknownCommand,
-    kNotUnderstood,  // an unknown option, or an argument the command takes none of
-    kMissingValue,   // an option without its value
-    kRepeatedOption, // an option given twice, which could only hide a mistake
-    kNoQueue,
-    kNothingToSet,
-    kBadQueueName,
-    kBadInterval,
-    kBadTimeout,
+    kNone = 0,
+    kNoCommand = IDS_CMD_NO_COMMAND,
+    kUnknownCommand = IDS_CMD_UNKNOWN_COMMAND,
+    kNotUnderstood = IDS_CMD_NOT_UNDERSTOOD, // an unknown option, or an argument the command takes
+                                             // none of
+    kMissingValue = IDS_CMD_MISSING_VALUE,
+    kRepeatedOption = IDS_CMD_REPEATED_OPTION, // given twice, which could only hide a mistake
+    kNoQueue = IDS_CMD_NO_QUEUE,
+    kNothingToSet = IDS_CMD_NOTHING_TO_SET,
+    kBadQueueName = IDS_CMD_BAD_QUEUE_NAME,
+    kBadInterval = IDS_CMD_BAD_INTERVAL,
+    kBadTimeout = IDS_CMD_BAD_TIMEOUT,
+    kEmptyPattern = IDS_CMD_EMPTY_PATTERN,
+    kBadServer = IDS_CMD_BAD_SERVER,
+    kTwoSelections = IDS_CMD_TWO_SELECTIONS,            // both --driver and --monitor
+    kQueuesAndSelection = IDS_CMD_QUEUES_AND_SELECTION, // queues named beside a selection
 };
 
 struct ParsedCommandLine

@@ -32,3 +32,24 @@ std::string JsonString(const std::wstring& text)
     }
     return json + "\"";
 }
+
+CJsonObject& CJsonObject::Member(const std::string& name, const std::string& json)
+{
+    m_members += (m_members.empty() ? "\"" : ",\"") + name + "\":" + json;
+    return *this;
+}
+
+CJsonObject& CJsonObject::Names(const std::string& name, const std::vector<std::string>& values)
+{
+    std::string json;
+    for (const std::string& value : values)
+        json += (json.empty() ? "\"" : ",\"") + value + "\"";
+    return Member(name, "[" + json + "]");
+}
+
+CJsonObject& CJsonObject::Members(const CJsonObject& other)
+{
+    m_members += m_members.empty() || other.m_members.empty() ? "" : ",";
+    m_members += other.m_members;
+    return *this;
+}

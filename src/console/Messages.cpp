@@ -31,13 +31,3 @@ std::wstring Widened(const std::string& ascii)
 {
     return std::wstring(ascii.begin(), ascii.end());
 }
-
-void SayLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments)
-{
-    out.Write(ConsoleStream::kOutput, Message(id, arguments) + L"\n");
-}
-
-void ComplainLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments)
-{
-    out.Write(ConsoleStream::kError, Message(id, arguments) + L"\n");
-}

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "console/ConsoleOutput.h"
-
 #include <windows.h>
 
 #include <string>
@@ -23,7 +21,3 @@ template <typename Number> std::wstring NumberArgument(Number value)
 {
     return Widened(std::to_string(value));
 }
-
-// Writes one line (or, for a string with line breaks, lines) to standard output or error.
-void SayLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});
-void ComplainLine(CConsoleOutput& out, UINT id, const std::vector<std::wstring>& arguments = {});

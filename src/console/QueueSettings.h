@@ -11,7 +11,10 @@ struct StoredSetting
     DWORD dialogReads = 0; // the number the dialog starts from (the default when it cannot read)
 
     // The stored milliseconds when the value is what the programs store, a 4-byte REG_DWORD.
-    std::optional<DWORD> Milliseconds() const;
+    std::optional<DWORD> Milliseconds() const
+    {
+        return value.IsDword() ? std::optional<DWORD>(dialogReads) : std::nullopt;
+    }
     // Whether it holds exactly the milliseconds asked for.
     bool Holds(DWORD milliseconds) const { return Milliseconds() == milliseconds; }
 };
@@ -22,5 +25,5 @@ struct QueueSettings
     StoredSetting timeout;
 };
 
-// Both settings of an open queue, read afresh.
+// Both settings of an open queue, read afresh, each once.
 QueueSettings ReadQueueSettings(const CPrinterInfo& printer);

@@ -2,10 +2,9 @@
 // then restarts the print spooler of each machine where something was stored.
 #include "console/CommandFlows.h"
 #include "console/Commands.h"
-#include "console/Json.h"
 #include "console/Messages.h"
 #include "console/SettingText.h"
-#include "console/SettingValues.h"
+#include "printer/SpoolerNames.h"
 #include "resource.h"
 #include "service/SpoolerRestart.h"
 
@@ -13,56 +12,31 @@
 
 namespace
 {
-enum class QueueResult
+// The tallies of set's summary.
+enum Tally
 {
     kStored,
     kUnchanged,
-    kNotOpened,
-    kStoreFailed,
+    kNotStored,
 };
 
-struct QueueOutcome
+// What a restart of a machine's print spooler came to: what is said (on standard error unless it
+// worked), its word in JSON, and the exit status it calls for.
+struct RestartResult
 {
-    QueueResult result;
-    std::vector<SettingKind> written;
-    DWORD error = ERROR_SUCCESS;
+    RestartOutcome outcome;
+    UINT message; // its %1 is the machine, %2 the text of detail
+    UINT detail;
+    const wchar_t* json;
+    int status;
 };
 
-const char* ResultName(QueueResult result)
-{
-    switch (result)
-    {
-    case QueueResult::kStored:
-        return "stored";
-    case QueueResult::kUnchanged:
-        return "unchanged";
-    case QueueResult::kNotOpened:
-        return "not-opened";
-    default:
-        return "store-failed";
-    }
-}
-
-int StatusOf(QueueResult result)
-{
-    switch (result)
-    {
-    case QueueResult::kNotOpened:
-        return kExitNotOpened;
-    case QueueResult::kStoreFailed:
-        return kExitStoreFailed;
-    default:
-        return kExitDone;
-    }
-}
-
-std::string SetJson(const std::wstring& queue, const QueueOutcome& outcome)
-{
-    const bool failed = StatusOf(outcome.result) != kExitDone;
-    return "{\"queue\":" + JsonString(queue) + ",\"result\":\"" + ResultName(outcome.result) +
-           "\",\"written\":" + JsonNames(outcome.written) +
-           ",\"error\":" + (failed ? ErrorJson(outcome.error) : "0") + "}";
-}
+const RestartResult kRestartResults[] = {
+    {RestartOutcome::Restarted, IDS_CMD_RESTARTED, 0, L"done", kExitDone},
+    {RestartOutcome::SpoolerStopped, IDS_CMD_ON_MACHINE, IDS_SPOOLER_STOPPED, L"spooler-stopped",
+     kExitRestartFailed},
+    {RestartOutcome::Failed, IDS_CMD_RESTART_FAILED, 0, L"failed", kExitRestartFailed},
+};
 
 // The values written, for the message that says so.
 std::wstring WrittenText(std::optional<DWORD> interval, std::optional<DWORD> timeout)
@@ -84,62 +58,56 @@ std::optional<DWORD> IfDiffering(std::optional<DWORD> asked, const StoredSetting
     return asked && !stored.Holds(*asked) ? asked : std::nullopt;
 }
 
-QueueOutcome StoreDiffering(CPrinterInfo& printer, const std::wstring& queue,
-                            const Command& command, CReport& report)
+QueueDone StoreDiffering(QueueVisit& visit, const Command& command, CReport& report)
 {
-    const QueueSettings settings = ReadQueueSettings(printer);
-    const auto interval = IfDiffering(command.interval, settings.interval);
-    const auto timeout = IfDiffering(command.timeout, settings.timeout);
+    const auto interval = IfDiffering(command.interval, visit.settings->interval);
+    const auto timeout = IfDiffering(command.timeout, visit.settings->timeout);
+    QueueDone done;
+    std::vector<std::string> written;
     if (!interval && !timeout)
     {
-        report.Say(IDS_CMD_UNCHANGED, {queue});
-        return {QueueResult::kUnchanged, {}};
+        report.Say(IDS_CMD_UNCHANGED, {visit.name});
+        done = {CJsonObject().Text("result", L"unchanged"), kExitDone, kUnchanged};
     }
-    const DWORD result = printer.Store(interval, timeout);
-    if (result != ERROR_SUCCESS)
+    else if (const DWORD error = visit.printer->Store(interval, timeout))
     {
-        report.Complain(IDS_CMD_STORE_FAILED, {queue, NumberArgument(result)});
-        return {QueueResult::kStoreFailed, {}, result};
+        report.Complain(IDS_CMD_STORE_FAILED, {visit.name, NumberArgument(error)});
+        done = {CJsonObject().Text("result", L"store-failed"), kExitStoreFailed, kNotStored, error};
     }
-    report.Say(IDS_CMD_STORED, {queue, WrittenText(interval, timeout)});
-    QueueOutcome outcome = {QueueResult::kStored, {}};
-    if (interval)
-        outcome.written.push_back(SettingKind::kInterval);
-    if (timeout)
-        outcome.written.push_back(SettingKind::kTimeout);
-    return outcome;
+    else
+    {
+        report.Say(IDS_CMD_STORED, {visit.name, WrittenText(interval, timeout)});
+        done = {CJsonObject().Text("result", L"stored"), kExitDone, kStored};
+        if (interval)
+            written.push_back(JsonName(SettingKind::kInterval));
+        if (timeout)
+            written.push_back(JsonName(SettingKind::kTimeout));
+    }
+    done.json.Names("written", written);
+    return done;
 }
 
-QueueOutcome SetOn(const std::wstring& queue, const Command& command, CReport& report)
+QueueDone SetOn(QueueVisit& visit, const Command& command, CReport& report)
 {
-    const OpenedQueue opened = OpenQueue(queue, PRINTER_ALL_ACCESS);
-    if (!opened.printer)
-    {
-        report.Complain(IDS_CMD_OPEN_FAILED_FULL, {queue});
-        return {QueueResult::kNotOpened, {}, opened.error};
-    }
-    QueueOutcome outcome = {QueueResult::kStoreFailed, {}};
+    QueueDone done = {CJsonObject().Text("result", L"store-failed").Names("written", {}),
+                      kExitStoreFailed, kNotStored, std::nullopt};
     try
     {
-        outcome = StoreDiffering(*opened.printer, queue, command, report);
-        if (outcome.result != QueueResult::kStoreFailed)
-            return outcome;
+        done = StoreDiffering(visit, command, report);
+        if (done.tally != kNotStored)
+        {
+            NoteWithoutMonitor(visit, report);
+            return done;
+        }
+        // Says what the queue holds after the failure, whatever the store left behind.
+        report.Complain(IDS_CMD_STORED_NOW, {visit.name});
+        report.Write(ConsoleStream::kError, SettingsLines(ReadQueueSettings(*visit.printer)));
     }
     catch (...)
     {
-        report.Complain(IDS_CMD_STORE_BROKE, {queue});
+        report.Complain(IDS_CMD_BROKE, {visit.name});
     }
-    // Says what the queue holds after the failure, whatever the store left behind.
-    try
-    {
-        const QueueSettings now = ReadQueueSettings(*opened.printer);
-        report.Complain(IDS_CMD_STORED_NOW, {queue});
-        report.Write(ConsoleStream::kError, SettingsLines(now));
-    }
-    catch (...)
-    {
-    }
-    return outcome;
+    return done;
 }
 
 int Restart(const std::wstring& machine, CReport& report)
@@ -147,67 +115,45 @@ int Restart(const std::wstring& machine, CReport& report)
     const std::wstring where = machine.empty() ? Message(IDS_CMD_THIS_COMPUTER) : machine;
     report.Say(IDS_CMD_RESTARTING, {where});
     const RestartOutcome outcome = RestartSpooler(machine.empty() ? nullptr : machine.c_str());
-    std::string result;
-    switch (outcome)
-    {
-    case RestartOutcome::Restarted:
-        report.Say(IDS_CMD_RESTARTED, {where});
-        result = "done";
-        break;
-    case RestartOutcome::SpoolerStopped:
-        report.Complain(IDS_CMD_ON_MACHINE, {where, Message(IDS_SPOOLER_STOPPED)});
-        result = "spooler-stopped";
-        break;
-    default:
-        report.Complain(IDS_CMD_RESTART_FAILED, {where});
-        result = "failed";
-    }
-    report.Object("{\"machine\":" + JsonString(machine) + ",\"restart\":\"" + result + "\"}");
-    return outcome == RestartOutcome::Restarted ? kExitDone : kExitRestartFailed;
+    const RestartResult& result =
+        *std::find_if(std::begin(kRestartResults), std::end(kRestartResults),
+                      [&](const RestartResult& r) { return r.outcome == outcome; });
+    const std::vector<std::wstring> arguments = {where, Message(result.detail)};
+    if (result.status == kExitDone)
+        report.Say(result.message, arguments);
+    else
+        report.Complain(result.message, arguments);
+    report.Object(CJsonObject().Text("machine", machine).Text("restart", result.json));
+    return result.status;
 }
 } // namespace
 
-int SetQueues(const Command& command, CReport& report)
+int SetQueues(const Command& command, const std::vector<Target>& targets, CDriverMonitors& monitors,
+              CReport& report)
 {
-    int status = kExitDone;
-    std::vector<std::wstring> notStored;
-    size_t unchanged = 0;
+    QueuesDone done =
+        ForEachQueue(targets, PRINTER_ALL_ACCESS,
+                     CJsonObject().Text("result", L"not-opened").Names("written", {}), monitors,
+                     report, [&](QueueVisit& visit) { return SetOn(visit, command, report); });
     // Where something was stored, each machine once, in the order first named; "" is this one.
     std::vector<std::wstring> machines;
-    for (const std::wstring& queue : command.queues)
-    {
-        const QueueOutcome outcome = SetOn(queue, command, report);
-        report.Object(SetJson(queue, outcome));
-        status = WorseStatus(status, StatusOf(outcome.result));
-        if (outcome.result == QueueResult::kUnchanged)
-            ++unchanged;
-        if (StatusOf(outcome.result) != kExitDone)
-            notStored.push_back(queue);
-        if (outcome.result != QueueResult::kStored)
-            continue;
-        const std::wstring machine = MachineOf(queue);
+    for (const std::wstring& queue : done.tallies[kStored])
         if (std::none_of(machines.begin(), machines.end(),
-                         [&](const std::wstring& m) { return SameName(m, machine); }))
-            machines.push_back(machine);
-    }
+                         [&](const std::wstring& m) { return SameName(m, MachineOf(queue)); }))
+            machines.push_back(MachineOf(queue));
     if (!command.restart && !machines.empty())
         report.Say(IDS_CMD_NOT_RESTARTED);
     else
         for (const std::wstring& machine : machines)
-            status = WorseStatus(status, Restart(machine, report));
+            done.status = WorseStatus(done.status, Restart(machine, report));
 
-    if (command.queues.size() > 1)
+    SaySummary(IDS_CMD_SUMMARY, done, report);
+    if (targets.size() > 1 && !done.tallies[kNotStored].empty() && !report.IsJson())
     {
-        const size_t stored = command.queues.size() - unchanged - notStored.size();
-        report.Say(IDS_CMD_SUMMARY, {NumberArgument(command.queues.size()), NumberArgument(stored),
-                                     NumberArgument(unchanged), NumberArgument(notStored.size())});
-        if (!notStored.empty() && !report.IsJson())
-        {
-            std::wstring lines = Message(IDS_CMD_NOT_STORED_ON) + L"\n";
-            for (const std::wstring& queue : notStored)
-                lines += L"  " + queue + L"\n";
-            report.Write(ConsoleStream::kError, lines);
-        }
+        std::wstring lines = Message(IDS_CMD_NOT_STORED_ON) + L"\n";
+        for (const std::wstring& queue : done.tallies[kNotStored])
+            lines += L"  " + queue + L"\n";
+        report.Write(ConsoleStream::kError, lines);
     }
-    return status;
+    return done.status;
 }

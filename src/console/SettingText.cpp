@@ -1,9 +1,11 @@
 #include "console/SettingText.h"
 
-#include "console/DialogView.h"
-#include "console/Json.h"
 #include "console/Messages.h"
 #include "resource.h"
+#include "settings/BoxText.h"
+#include "settings/NumberText.h"
+
+using namespace settings;
 
 namespace
 {
@@ -12,14 +14,21 @@ struct KindRules
     const char* jsonName;
     int minDecimals; // the interval is shown with tenths, the timeout in whole seconds
     UINT line;
-    DialogView (*inDialog)(DWORD readMilliseconds);
+    // How the dialog writes the seconds into the box, and what the box's rule makes of them.
+    std::wstring (*boxText)(double seconds);
+    BoxEntry (*entry)(std::wstring_view text);
+    DWORD millisecondsPerStep; // of the spin, whose position OK stores
+};
+
+// In the order of SettingKind.
+const KindRules kRules[] = {
+    {"interval", 1, IDS_CMD_INTERVAL, IntervalText, IntervalEntry, kMillisecondsPerTenth},
+    {"timeout", 0, IDS_CMD_TIMEOUT, TimeoutText, TimeoutEntry, kMillisecondsPerSecond},
 };
 
 const KindRules& RulesOf(SettingKind kind)
 {
-    static const KindRules interval = {"interval", 1, IDS_CMD_INTERVAL, IntervalInDialog};
-    static const KindRules timeout = {"timeout", 0, IDS_CMD_TIMEOUT, TimeoutInDialog};
-    return kind == SettingKind::kInterval ? interval : timeout;
+    return kRules[static_cast<int>(kind)];
 }
 
 bool IsOff(SettingKind kind, DWORD milliseconds)
@@ -32,29 +41,40 @@ std::string SecondsJson(SettingKind kind, DWORD milliseconds)
     return ExactSeconds(milliseconds, RulesOf(kind).minDecimals);
 }
 
-std::string TypeName(DWORD type)
+// What the dialog's box shows once the dialog has started on a value it reads, and what OK then
+// stores (nothing when OK refuses the text). An interval of 0 is background status off.
+struct DialogView
 {
-    static const char* const names[] = {
-        "REG_NONE",
-        "REG_SZ",
-        "REG_EXPAND_SZ",
-        "REG_BINARY",
-        "REG_DWORD",
-        "REG_DWORD_BIG_ENDIAN",
-        "REG_LINK",
-        "REG_MULTI_SZ",
-        "REG_RESOURCE_LIST",
-        "REG_FULL_RESOURCE_DESCRIPTOR",
-        "REG_RESOURCE_REQUIREMENTS_LIST",
-        "REG_QWORD",
-    };
-    return type < std::size(names) ? names[type] : "type " + std::to_string(type);
+    std::wstring shown;
+    std::optional<DWORD> okStores;
+};
+
+DialogView InDialog(SettingKind kind, DWORD readMilliseconds)
+{
+    if (IsOff(kind, readMilliseconds))
+        return {L"off", 0};
+    const KindRules& rules = RulesOf(kind);
+    const BoxEntry entry = rules.entry(rules.boxText(MillisecondsToSeconds(readMilliseconds)));
+    return {entry.shown, entry.position
+                             ? std::optional<DWORD>(*entry.position * rules.millisecondsPerStep)
+                             : std::nullopt};
 }
 
-std::wstring OtherFormText(const CPrinterInfo::StoredValue& value)
+std::string TypeName(DWORD type)
 {
-    return Message(IDS_CMD_VALUE_OTHER_FORM,
-                   {Widened(TypeName(value.type)), NumberArgument(value.bytes.size())});
+    static const char* const names[] = {"REG_NONE",
+                                        "REG_SZ",
+                                        "REG_EXPAND_SZ",
+                                        "REG_BINARY",
+                                        "REG_DWORD",
+                                        "REG_DWORD_BIG_ENDIAN",
+                                        "REG_LINK",
+                                        "REG_MULTI_SZ",
+                                        "REG_RESOURCE_LIST",
+                                        "REG_FULL_RESOURCE_DESCRIPTOR",
+                                        "REG_RESOURCE_REQUIREMENTS_LIST",
+                                        "REG_QWORD"};
+    return type < std::size(names) ? names[type] : "type " + std::to_string(type);
 }
 
 // What the dialog makes of a stored value where that is not the value itself: one stored in
@@ -63,7 +83,7 @@ std::optional<DialogView> OtherInDialog(SettingKind kind, const StoredSetting& s
 {
     if (!setting.value.exists)
         return std::nullopt;
-    DialogView view = RulesOf(kind).inDialog(setting.dialogReads);
+    DialogView view = InDialog(kind, setting.dialogReads);
     const auto stored = setting.Milliseconds();
     if (stored && view.okStores == stored)
         return std::nullopt;
@@ -81,10 +101,8 @@ std::wstring DialogNote(SettingKind kind, const StoredSetting& setting, const Di
 
 std::wstring ShownText(SettingKind kind, const StoredSetting& setting)
 {
-    if (const auto stored = setting.Milliseconds())
-        return MillisecondsText(kind, *stored);
     if (setting.value.exists)
-        return OtherFormText(setting.value);
+        return StoredText(kind, setting);
     return Message(IDS_CMD_VALUE_DEFAULT, {Widened(SecondsJson(kind, setting.dialogReads)),
                                            NumberArgument(setting.dialogReads)});
 }
@@ -98,7 +116,6 @@ std::wstring SettingLines(SettingKind kind, const StoredSetting& setting)
         text += DialogNote(kind, setting, *view) + L"\n";
     return text;
 }
-
 } // namespace
 
 std::string ExactSeconds(DWORD milliseconds, int minDecimals)
@@ -115,14 +132,6 @@ std::string JsonName(SettingKind kind)
     return RulesOf(kind).jsonName;
 }
 
-std::string JsonNames(const std::vector<SettingKind>& kinds)
-{
-    std::string json;
-    for (const SettingKind kind : kinds)
-        json += (json.empty() ? "\"" : ",\"") + JsonName(kind) + "\"";
-    return "[" + json + "]";
-}
-
 std::wstring MillisecondsText(SettingKind kind, DWORD milliseconds)
 {
     if (IsOff(kind, milliseconds))
@@ -136,7 +145,8 @@ std::wstring StoredText(SettingKind kind, const StoredSetting& setting)
     if (const auto stored = setting.Milliseconds())
         return MillisecondsText(kind, *stored);
     if (setting.value.exists)
-        return OtherFormText(setting.value);
+        return Message(IDS_CMD_VALUE_OTHER_FORM, {Widened(TypeName(setting.value.type)),
+                                                  NumberArgument(setting.value.bytes.size())});
     if (setting.value.error != ERROR_SUCCESS)
         return Message(IDS_CMD_VALUE_UNREADABLE, {NumberArgument(setting.value.error)});
     return Message(IDS_CMD_VALUE_NOT_STORED, {Widened(SecondsJson(kind, setting.dialogReads))});
@@ -149,27 +159,26 @@ std::wstring SettingsLines(const QueueSettings& settings)
            SettingLines(SettingKind::kTimeout, settings.timeout);
 }
 
-std::string SettingJson(SettingKind kind, const StoredSetting& setting)
+void AddSettingJson(CJsonObject& json, SettingKind kind, const StoredSetting& setting)
 {
-    const std::string name = "\"" + JsonName(kind);
+    const std::string name = JsonName(kind);
     const auto stored = setting.Milliseconds();
-    std::string json;
-    if (stored)
-        json = name + "Seconds\":" + SecondsJson(kind, *stored) + "," + name +
-               "Ms\":" + std::to_string(*stored) + "," + name + "Default\":false";
-    else if (setting.value.exists)
-        json = name + "Seconds\":null," + name + "Ms\":null," + name + "Default\":false";
-    else
-        json = name + "Seconds\":" + SecondsJson(kind, setting.dialogReads) + "," + name +
-               "Ms\":" + std::to_string(setting.dialogReads) + "," + name + "Default\":true";
+    // What the dialog starts from where nothing is stored or it cannot be read.
+    const std::optional<DWORD> milliseconds = stored ? stored
+                                              : setting.value.exists
+                                                  ? std::nullopt
+                                                  : std::optional(setting.dialogReads);
+    json.Decimal(name + "Seconds",
+                 milliseconds ? std::optional(SecondsJson(kind, *milliseconds)) : std::nullopt)
+        .Number(name + "Ms", milliseconds)
+        .Flag(name + "Default", !setting.value.exists);
     if (setting.value.error != ERROR_SUCCESS)
-        json += "," + name + "ReadError\":" + std::to_string(setting.value.error);
+        json.Number(name + "ReadError", setting.value.error);
     if (setting.value.exists && !stored)
-        json += "," + name + "StoredAs\":{\"type\":\"" + TypeName(setting.value.type) +
-                "\",\"bytes\":" + std::to_string(setting.value.bytes.size()) + "}";
+        json.Object(name + "StoredAs", CJsonObject()
+                                           .Text("type", Widened(TypeName(setting.value.type)))
+                                           .Number("bytes", setting.value.bytes.size()));
     if (const auto view = OtherInDialog(kind, setting))
-        json += "," + name + "InDialog\":{\"shows\":" + JsonString(view->shown) +
-                ",\"okStoresMs\":" + (view->okStores ? std::to_string(*view->okStores) : "null") +
-                "}";
-    return json;
+        json.Object(name + "InDialog",
+                    CJsonObject().Text("shows", view->shown).Number("okStoresMs", view->okStores));
 }

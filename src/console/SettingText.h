@@ -1,9 +1,9 @@
 #pragma once
 
+#include "console/Json.h"
 #include "console/QueueSettings.h"
 
 #include <string>
-#include <vector>
 
 // How the console program writes the settings, in text and JSON.
 
@@ -20,8 +20,6 @@ std::string ExactSeconds(DWORD milliseconds, int minDecimals);
 
 // "interval" or "timeout", as JSON names them.
 std::string JsonName(SettingKind kind);
-// The settings as a JSON array of their names: ["interval","timeout"].
-std::string JsonNames(const std::vector<SettingKind>& kinds);
 
 // Milliseconds asked for or stored, in the user's language: "2.5 s (2500 ms)", "off (0 ms)".
 std::wstring MillisecondsText(SettingKind kind, DWORD milliseconds);
@@ -35,10 +33,10 @@ std::wstring StoredText(SettingKind kind, const StoredSetting& setting);
 // stores.
 std::wstring SettingsLines(const QueueSettings& settings);
 
-// The JSON members (no braces) that describe the setting as stored:
+// The members that describe the setting as stored:
 //   "<name>Seconds":S,"<name>Ms":N,"<name>Default":B
 // with S and N null for a value that is not a 4-byte REG_DWORD, and the default the dialog shows
 // (Default true) for one that is missing or cannot be read; then, where they apply,
 //   "<name>ReadError":E, "<name>StoredAs":{"type":"REG_SZ","bytes":N} and
 //   "<name>InDialog":{"shows":"0.5","okStoresMs":M} (M null when OK refuses the text).
-std::string SettingJson(SettingKind kind, const StoredSetting& setting);
+void AddSettingJson(CJsonObject& json, SettingKind kind, const StoredSetting& setting);

@@ -6,24 +6,19 @@
 
 namespace
 {
-// These code pages refuse WC_NO_BEST_FIT_CHARS (WideCharToMultiByte fails with
-// ERROR_INVALID_FLAGS, and every character would be escaped); the round trip below still keeps
-// look-alikes out.
-bool TakesNoFlags(UINT codePage)
-{
-    return codePage == CP_UTF7 || codePage == CP_UTF8 || codePage == 54936 || codePage == 42 ||
-           (codePage >= 50220 && codePage <= 50229) || (codePage >= 57002 && codePage <= 57011);
-}
-
 // The character's bytes in the code page when they read back as exactly that character: best-fit
 // look-alikes and the default character are refused.
 std::optional<std::string> InCodePage(UINT codePage, const std::wstring& character)
 {
     const int units = static_cast<int>(character.size());
-    const DWORD flags = TakesNoFlags(codePage) ? 0 : WC_NO_BEST_FIT_CHARS;
     char bytes[16];
-    const int length = WideCharToMultiByte(codePage, flags, character.data(), units, bytes,
-                                           sizeof bytes, nullptr, nullptr);
+    int length = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, character.data(), units, bytes,
+                                     sizeof bytes, nullptr, nullptr);
+    // Some code pages (UTF-8, GB18030, the ISO-2022 ones among them) refuse the flag; the round
+    // trip below keeps look-alikes out there too.
+    if (length <= 0 && GetLastError() == ERROR_INVALID_FLAGS)
+        length = WideCharToMultiByte(codePage, 0, character.data(), units, bytes, sizeof bytes,
+                                     nullptr, nullptr);
     if (length <= 0)
         return std::nullopt;
     WCHAR back[4];

@@ -1,6 +1,7 @@
 #include "printer/PrinterInfo.h"
 
 #include "printer/PrinterInfoException.h"
+#include "printer/SpoolerBuffer.h"
 
 #include <algorithm>
 #include <utility>
@@ -84,15 +85,31 @@ CPrinterInfo::StoredValue CPrinterInfo::ReadStored(Setting setting) const
     return value;
 }
 
-DWORD CPrinterInfo::ReadDword(Setting setting) const
+DWORD CPrinterInfo::ValueOf(Setting setting, const StoredValue& stored)
 {
-    const StoredValue value = ReadStored(setting);
-    if (!value.exists || value.bytes.size() > sizeof(DWORD))
+    if (!stored.exists || stored.bytes.size() > sizeof(DWORD))
         return DefaultOf(setting);
     DWORD result = 0;
-    for (size_t i = 0; i < value.bytes.size(); ++i)
-        result |= DWORD(value.bytes[i]) << (8 * i);
+    for (size_t i = 0; i < stored.bytes.size(); ++i)
+        result |= DWORD(stored.bytes[i]) << (8 * i);
     return result;
+}
+
+std::wstring CPrinterInfo::GetDriverName(DWORD& error) const
+{
+    std::vector<BYTE> buffer;
+    // Most queues' records fit the guess, so that one call tells the driver.
+    const size_t kGuess = 4096;
+    error = FillSpoolerBuffer(
+        buffer,
+        [&](BYTE* data, DWORD size, DWORD* needed) {
+            return Spooler().GetPrinterW(m_printer.get(), 2, data, size, needed);
+        },
+        kGuess);
+    if (error != ERROR_SUCCESS)
+        return L"";
+    const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+    return info->pDriverName != nullptr ? info->pDriverName : L"";
 }
 
 DWORD CPrinterInfo::WriteDword(Setting setting, DWORD value)
@@ -114,12 +131,12 @@ DWORD CPrinterInfo::PutBack(Setting setting, const StoredValue& value)
 
 DWORD CPrinterInfo::GetStatusInterval() const
 {
-    return ReadDword(Setting::StatusInterval);
+    return ValueOf(Setting::StatusInterval, ReadStored(Setting::StatusInterval));
 }
 
 DWORD CPrinterInfo::GetIoTimeout() const
 {
-    return ReadDword(Setting::IoTimeout);
+    return ValueOf(Setting::IoTimeout, ReadStored(Setting::IoTimeout));
 }
 
 BOOL CPrinterInfo::IsBackgroundStatusEnabled() const

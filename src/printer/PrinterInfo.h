@@ -50,6 +50,12 @@ class CPrinterInfo
     DWORD GetIoTimeout() const;
     BOOL IsBackgroundStatusEnabled() const;
     StoredValue ReadStored(Setting setting) const;
+    // The number the getters give for a stored value: it zero-extended when it has at most four
+    // bytes, else the setting's default.
+    static DWORD ValueOf(Setting setting, const StoredValue& stored);
+
+    // The name of the queue's printer driver; "" with error set when it cannot be read.
+    std::wstring GetDriverName(DWORD& error) const;
 
     // Each returns the spooler's result code (ERROR_SUCCESS when stored).
     DWORD SetStatusInterval(DWORD milliseconds);
@@ -67,7 +73,6 @@ class CPrinterInfo
     }
 
   private:
-    DWORD ReadDword(Setting setting) const;
     DWORD WriteDword(Setting setting, DWORD value);
     DWORD PutBack(Setting setting, const StoredValue& value);
 

@@ -26,7 +26,9 @@ SpoolerFunctions LoadSpoolerFunctions()
         Find(library, "GetPrinterDataExW", spooler.GetPrinterDataExW) &&
         Find(library, "SetPrinterDataExW", spooler.SetPrinterDataExW) &&
         Find(library, "DeletePrinterDataExW", spooler.DeletePrinterDataExW) &&
-        Find(library, "EnumPrintersW", spooler.EnumPrintersW))
+        Find(library, "EnumPrintersW", spooler.EnumPrintersW) &&
+        Find(library, "GetPrinterW", spooler.GetPrinterW) &&
+        Find(library, "EnumPrinterDriversW", spooler.EnumPrinterDriversW))
         return spooler;
     SpoolerFunctions missing;
     missing.error = ERROR_PROC_NOT_FOUND;

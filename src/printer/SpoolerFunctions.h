@@ -16,6 +16,8 @@ struct SpoolerFunctions
     decltype(&::SetPrinterDataExW) SetPrinterDataExW = nullptr;
     decltype(&::DeletePrinterDataExW) DeletePrinterDataExW = nullptr;
     decltype(&::EnumPrintersW) EnumPrintersW = nullptr;
+    decltype(&::GetPrinterW) GetPrinterW = nullptr;
+    decltype(&::EnumPrinterDriversW) EnumPrinterDriversW = nullptr;
 };
 
 // Loads winspool.drv from the system folder and finds every function above.

@@ -16,6 +16,7 @@ namespace
 struct Queue
 {
     bool fullAccess = true;
+    std::wstring driver = host::spooler::kLaserDriver;
     std::optional<DWORD> openError;
     std::map<std::pair<std::wstring, std::wstring>, host::spooler::Value> data;
     std::map<std::wstring, DWORD> failingStores;
@@ -34,7 +35,11 @@ struct Spooler
     std::map<HANDLE, OpenPrinter> handles;
     uintptr_t lastHandle = 0;
     std::vector<DWORD> desiredAccesses;
-    DWORD enumerationError = ERROR_SUCCESS;
+    std::map<std::wstring, std::wstring> drivers = {
+        {host::spooler::kLaserDriver, L"Laser Monitor"}};
+    std::map<std::wstring, DWORD> enumerationErrors;       // by machine, in lower case
+    std::map<std::wstring, DWORD> driverEnumerationErrors; // by machine, in lower case
+    std::map<std::string, int> calls;
     std::optional<std::wstring> queueAfterEnumeration;
     bool throwOnNextRead = false;
     DWORD libraryError = ERROR_SUCCESS;
@@ -76,10 +81,61 @@ Queue* QueueToChange(HANDLE printer, DWORD& error)
     return error == ERROR_SUCCESS ? open->queue : nullptr;
 }
 
-// A connection to a print server's queue is named "\\server\name".
-bool IsConnection(const std::wstring& name)
+// The machine a queue is on: "" for this computer's own, "\\server" in lower case for a print
+// server's queue "\\server\name".
+std::wstring MachineOf(const std::wstring& queue)
 {
-    return name.rfind(L"\\\\", 0) == 0;
+    if (queue.rfind(L"\\\\", 0) != 0)
+        return L"";
+    std::wstring machine = queue.substr(0, queue.find(L'\\', 2));
+    for (wchar_t& c : machine)
+        c = c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+    return machine;
+}
+
+// A machine's failure: machine is "" or "\\server".
+DWORD ErrorOf(const std::map<std::wstring, DWORD>& errors, const std::wstring& machine)
+{
+    const auto error = errors.find(MachineOf(machine + L"\\"));
+    return error != errors.end() ? error->second : ERROR_SUCCESS;
+}
+
+void Count(const char* function)
+{
+    ++TheSpooler().calls[function];
+}
+
+// Copies text into the caller's buffer, from its end backwards, as the spooler puts texts after
+// the records; returns where it went.
+LPWSTR Put(const std::wstring& text, WCHAR*& end)
+{
+    end -= text.size() + 1;
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, end);
+    return end;
+}
+
+// Fills the caller's buffer with one record per item, then their texts (textUnits in all), or
+// says how large it must be.
+template <typename Record, typename Item, typename Fill>
+BOOL Records(const std::vector<Item>& items, size_t textUnits, LPBYTE buffer, DWORD size,
+             LPDWORD needed, LPDWORD returned, Fill fill)
+{
+    const size_t total = items.size() * sizeof(Record) + textUnits * sizeof(WCHAR);
+    *needed = static_cast<DWORD>(total);
+    if (returned != nullptr)
+        *returned = 0;
+    if (total > size)
+        return Failed(ERROR_INSUFFICIENT_BUFFER);
+    auto* record = reinterpret_cast<Record*>(buffer);
+    auto* end = reinterpret_cast<WCHAR*>(buffer + total);
+    for (const Item& item : items)
+    {
+        *record = Record();
+        fill(*record++, item, end);
+    }
+    if (returned != nullptr)
+        *returned = static_cast<DWORD>(items.size());
+    return TRUE;
 }
 } // namespace
 
@@ -115,6 +171,8 @@ FARPROC host::spooler::Function(const std::string& name)
         {"SetPrinterDataExW", reinterpret_cast<void (*)()>(&SetPrinterDataExW)},
         {"DeletePrinterDataExW", reinterpret_cast<void (*)()>(&DeletePrinterDataExW)},
         {"EnumPrintersW", reinterpret_cast<void (*)()>(&EnumPrintersW)},
+        {"GetPrinterW", reinterpret_cast<void (*)()>(&GetPrinterW)},
+        {"EnumPrinterDriversW", reinterpret_cast<void (*)()>(&EnumPrinterDriversW)},
     };
     if (TheSpooler().removedFunctions.count(name) != 0)
         return nullptr;
@@ -124,14 +182,33 @@ FARPROC host::spooler::Function(const std::string& name)
     return nullptr;
 }
 
-void host::spooler::AddQueue(const std::wstring& name, bool fullAccess)
+void host::spooler::AddQueue(const std::wstring& name, bool fullAccess, const std::wstring& driver)
 {
-    TheSpooler().queues[name].fullAccess = fullAccess;
+    Queue& queue = TheSpooler().queues[name];
+    queue.fullAccess = fullAccess;
+    queue.driver = driver;
 }
 
-void host::spooler::FailEnumeration(DWORD error)
+void host::spooler::AddDriver(const std::wstring& name, const std::wstring& monitor)
 {
-    TheSpooler().enumerationError = error;
+    TheSpooler().drivers[name] = monitor;
+}
+
+void host::spooler::FailEnumeration(DWORD error, const std::wstring& machine)
+{
+    TheSpooler().enumerationErrors[MachineOf(machine + L"\\")] = error;
+}
+
+void host::spooler::FailDriverEnumeration(DWORD error, const std::wstring& machine)
+{
+    TheSpooler().driverEnumerationErrors[MachineOf(machine + L"\\")] = error;
+}
+
+int host::spooler::Calls(const std::string& function)
+{
+    const auto& calls = TheSpooler().calls;
+    const auto count = calls.find(function);
+    return count != calls.end() ? count->second : 0;
 }
 
 void host::spooler::AddQueueAfterNextEnumeration(const std::wstring& name)
@@ -199,42 +276,82 @@ const std::vector<DWORD>& host::spooler::DesiredAccesses()
     return TheSpooler().desiredAccesses;
 }
 
-BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR, DWORD level, LPBYTE buffer, DWORD size,
+BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, DWORD size,
                           LPDWORD needed, LPDWORD returned)
 {
+    Count("EnumPrintersW");
     Spooler& spooler = TheSpooler();
-    std::vector<const std::wstring*> listed;
-    size_t total = 0;
-    for (const auto& [name, queue] : spooler.queues)
-        if ((flags & (IsConnection(name) ? PRINTER_ENUM_CONNECTIONS : PRINTER_ENUM_LOCAL)) != 0)
-        {
-            listed.push_back(&name);
-            total += sizeof(PRINTER_INFO_4W) + (name.size() + 1) * sizeof(WCHAR);
-        }
-    *needed = static_cast<DWORD>(total);
-    *returned = 0;
-    DWORD error = level != 4 ? ERROR_INVALID_LEVEL : spooler.enumerationError;
-    if (error == ERROR_SUCCESS && total > size)
-        error = ERROR_INSUFFICIENT_BUFFER;
-    if (error == ERROR_SUCCESS)
+    const std::wstring machine = (flags & PRINTER_ENUM_NAME) != 0 && name != nullptr ? name : L"";
+    std::vector<std::pair<const std::wstring*, const Queue*>> listed;
+    size_t units = 0;
+    for (const auto& [queue, data] : spooler.queues)
     {
-        // The records first, then their names.
-        auto* record = reinterpret_cast<PRINTER_INFO_4W*>(buffer);
-        auto* text = reinterpret_cast<WCHAR*>(record + listed.size());
-        for (const std::wstring* name : listed)
-        {
-            *record++ = {text, nullptr, 0};
-            text = std::copy(name->c_str(), name->c_str() + name->size() + 1, text);
-        }
-        *returned = static_cast<DWORD>(listed.size());
+        const std::wstring on = MachineOf(queue);
+        const bool listedHere =
+            !machine.empty()
+                ? on == MachineOf(machine + L"\\")
+                : (flags & (on.empty() ? PRINTER_ENUM_LOCAL : PRINTER_ENUM_CONNECTIONS)) != 0;
+        if (!listedHere)
+            continue;
+        listed.emplace_back(&queue, &data);
+        units += queue.size() + data.driver.size() + 2;
     }
+    const DWORD error =
+        level != 2 ? ERROR_INVALID_LEVEL : ErrorOf(spooler.enumerationErrors, machine);
+    const BOOL filled =
+        error != ERROR_SUCCESS
+            ? Failed(error)
+            : Records<PRINTER_INFO_2W>(listed, units, buffer, size, needed, returned,
+                                       [](PRINTER_INFO_2W& record, const auto& queue, WCHAR*& end) {
+                                           record.pPrinterName = Put(*queue.first, end);
+                                           record.pDriverName = Put(queue.second->driver, end);
+                                       });
     if (auto added = std::exchange(spooler.queueAfterEnumeration, std::nullopt))
         spooler.queues[*added];
-    return error == ERROR_SUCCESS ? TRUE : Failed(error);
+    return filled;
+}
+
+BOOL WINAPI GetPrinterW(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed)
+{
+    Count("GetPrinterW");
+    const OpenPrinter* open = Find(printer);
+    if (open == nullptr || level != 2)
+        return Failed(open == nullptr ? ERROR_INVALID_HANDLE : ERROR_INVALID_LEVEL);
+    const std::vector<const Queue*> queue = {open->queue};
+    return Records<PRINTER_INFO_2W>(queue, open->queue->driver.size() + 1, buffer, size, needed,
+                                    nullptr,
+                                    [](PRINTER_INFO_2W& record, const Queue* q, WCHAR*& end) {
+                                        record.pDriverName = Put(q->driver, end);
+                                    });
+}
+
+BOOL WINAPI EnumPrinterDriversW(LPWSTR name, LPWSTR, DWORD level, LPBYTE buffer, DWORD size,
+                                LPDWORD needed, LPDWORD returned)
+{
+    Count("EnumPrinterDriversW");
+    Spooler& spooler = TheSpooler();
+    std::vector<std::pair<std::wstring, std::wstring>> drivers(spooler.drivers.begin(),
+                                                               spooler.drivers.end());
+    size_t units = 0;
+    for (const auto& [driver, monitor] : drivers)
+        units += driver.size() + monitor.size() + 2;
+    const DWORD error =
+        level != 3 ? ERROR_INVALID_LEVEL
+                   : ErrorOf(spooler.driverEnumerationErrors, name != nullptr ? name : L"");
+    if (error != ERROR_SUCCESS)
+        return Failed(error);
+    return Records<DRIVER_INFO_3W>(drivers, units, buffer, size, needed, returned,
+                                   [](DRIVER_INFO_3W& record, const auto& driver, WCHAR*& end) {
+                                       record.pName = Put(driver.first, end);
+                                       record.pMonitorName = driver.second.empty()
+                                                                 ? nullptr
+                                                                 : Put(driver.second, end);
+                                   });
 }
 
 BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSW defaults)
 {
+    Count("OpenPrinterW");
     Spooler& spooler = TheSpooler();
     const DWORD access = defaults != nullptr ? defaults->DesiredAccess : PRINTER_ACCESS_USE;
     spooler.desiredAccesses.push_back(access);
@@ -253,12 +370,14 @@ BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTS
 
 BOOL WINAPI ClosePrinter(HANDLE printer)
 {
+    Count("ClosePrinter");
     return TheSpooler().handles.erase(printer) == 1 ? TRUE : Failed(ERROR_INVALID_HANDLE);
 }
 
 DWORD WINAPI GetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, LPDWORD type,
                                LPBYTE data, DWORD size, LPDWORD needed)
 {
+    Count("GetPrinterDataExW");
     if (std::exchange(TheSpooler().throwOnNextRead, false))
         throw std::runtime_error("printer data read failed");
     const OpenPrinter* open = Find(printer);
@@ -282,6 +401,7 @@ DWORD WINAPI GetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueNam
 DWORD WINAPI SetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, DWORD type,
                                LPBYTE data, DWORD size)
 {
+    Count("SetPrinterDataExW");
     DWORD error = ERROR_SUCCESS;
     Queue* queue = QueueToChange(printer, error);
     if (queue == nullptr)
@@ -294,6 +414,7 @@ DWORD WINAPI SetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueNam
 
 DWORD WINAPI DeletePrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName)
 {
+    Count("DeletePrinterDataExW");
     DWORD error = ERROR_SUCCESS;
     Queue* queue = QueueToChange(printer, error);
     if (queue == nullptr)

@@ -31,7 +31,8 @@ TEST_P(SpoolerFunctionsTest, AreAllFoundOrNoneWithTheReason)
     for (const bool present :
          {spooler.OpenPrinterW != nullptr, spooler.ClosePrinter != nullptr,
           spooler.GetPrinterDataExW != nullptr, spooler.SetPrinterDataExW != nullptr,
-          spooler.DeletePrinterDataExW != nullptr, spooler.EnumPrintersW != nullptr})
+          spooler.DeletePrinterDataExW != nullptr, spooler.EnumPrintersW != nullptr,
+          spooler.GetPrinterW != nullptr, spooler.EnumPrinterDriversW != nullptr})
         EXPECT_EQ(present, found);
 }
 

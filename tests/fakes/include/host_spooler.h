@@ -25,13 +25,23 @@ void RemoveFunction(const std::string& name);
 // functions by name (null for one it lacks).
 bool LibraryLoads();
 FARPROC Function(const std::string& name);
-// A queue that OpenPrinterW can open; without full access only a request without
-// PRINTER_ACCESS_ADMINISTER succeeds, and such a handle cannot change printer data. A name
-// "\\server\name" is a connection to a print server's queue: EnumPrintersW lists it with
-// PRINTER_ENUM_CONNECTIONS, any other with PRINTER_ENUM_LOCAL.
-void AddQueue(const std::wstring& name, bool fullAccess = true);
-// Every later EnumPrintersW fails with error.
-void FailEnumeration(DWORD error);
+// A queue that OpenPrinterW can open, using the driver named; without full access only a request
+// without PRINTER_ACCESS_ADMINISTER succeeds, and such a handle cannot change printer data. A
+// name "\\server\name" is a print server's queue: that server lists it (PRINTER_ENUM_NAME), and
+// this computer lists it as a connection (PRINTER_ENUM_CONNECTIONS); any other name is this
+// computer's own (PRINTER_ENUM_LOCAL).
+constexpr const wchar_t* kLaserDriver = L"Laser Driver";
+void AddQueue(const std::wstring& name, bool fullAccess = true,
+              const std::wstring& driver = kLaserDriver);
+// A driver that every machine has, with the language monitor it names ("": none). After Reset
+// there is one, kLaserDriver with the monitor L"Laser Monitor".
+void AddDriver(const std::wstring& name, const std::wstring& monitor);
+// Every later EnumPrintersW (EnumPrinterDriversW) of that machine ("" this computer, or
+// "\\server") fails with error.
+void FailEnumeration(DWORD error, const std::wstring& machine = L"");
+void FailDriverEnumeration(DWORD error, const std::wstring& machine = L"");
+// How many times each spooler function ("OpenPrinterW", ...) was called since the last Reset.
+int Calls(const std::string& function);
 // The next EnumPrintersW, whatever it returns, is followed by a new queue, as when a queue is
 // added between a caller's size query and its second call.
 void AddQueueAfterNextEnumeration(const std::wstring& name);

@@ -17,17 +17,55 @@ typedef struct _PRINTER_DEFAULTSW
 
 #define PRINTER_ENUM_LOCAL 0x00000002
 #define PRINTER_ENUM_CONNECTIONS 0x00000004
+#define PRINTER_ENUM_NAME 0x00000008
 
-typedef struct _PRINTER_INFO_4W
+// The members the program reads; the others stay null.
+typedef struct _PRINTER_INFO_2W
 {
-    LPWSTR pPrinterName;
     LPWSTR pServerName;
+    LPWSTR pPrinterName;
+    LPWSTR pShareName;
+    LPWSTR pPortName;
+    LPWSTR pDriverName;
+    LPWSTR pComment;
+    LPWSTR pLocation;
+    void* pDevMode;
+    LPWSTR pSepFile;
+    LPWSTR pPrintProcessor;
+    LPWSTR pDatatype;
+    LPWSTR pParameters;
+    void* pSecurityDescriptor;
     DWORD Attributes;
-} PRINTER_INFO_4W;
+    DWORD Priority;
+    DWORD DefaultPriority;
+    DWORD StartTime;
+    DWORD UntilTime;
+    DWORD Status;
+    DWORD cJobs;
+    DWORD AveragePPM;
+} PRINTER_INFO_2W;
 
-// Level 4 only; the names follow the records in the caller's buffer.
+typedef struct _DRIVER_INFO_3W
+{
+    DWORD cVersion;
+    LPWSTR pName;
+    LPWSTR pEnvironment;
+    LPWSTR pDriverPath;
+    LPWSTR pDataFile;
+    LPWSTR pConfigFile;
+    LPWSTR pHelpFile;
+    LPWSTR pDependentFiles;
+    LPWSTR pMonitorName;
+    LPWSTR pDefaultDataType;
+} DRIVER_INFO_3W;
+
+// Level 2 only; the texts follow the records in the caller's buffer.
 BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, DWORD size,
                           LPDWORD needed, LPDWORD returned);
+BOOL WINAPI GetPrinterW(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed);
+// Level 3 only.
+BOOL WINAPI EnumPrinterDriversW(LPWSTR name, LPWSTR environment, DWORD level, LPBYTE buffer,
+                                DWORD size, LPDWORD needed, LPDWORD returned);
 BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSW defaults);
 BOOL WINAPI ClosePrinter(HANDLE printer);
 DWORD WINAPI GetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, LPDWORD type,

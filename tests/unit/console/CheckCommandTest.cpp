@@ -78,7 +78,7 @@ TEST_F(CheckCommandTest, TextSaysPerQueueWhatDiffersAskedAndStored)
               "  Timeout: asked 60 s (60000 ms), holds a value that cannot be read (error 161)\n"
               "Of 6 queues: 1 hold the settings asked for, 4 differ, 1 could not be "
               "opened.\n");
-    EXPECT_EQ(Err(), "Nowhere: the printer queue could not be opened. Check its name.\n");
+    EXPECT_EQ(Err(), "Nowhere: there is no such printer queue. Check its name.\n");
 }
 
 TEST_F(CheckCommandTest, OnlyTheValuesAskedForAreCompared)
@@ -102,24 +102,28 @@ TEST_F(CheckCommandTest, JsonGivesOneObjectPerQueueWithWhatWasAskedAndWhatIsStor
               kExitNotOpened);
     EXPECT_EQ(Lines(Out()),
               (std::vector<std::string>{
-                  "{\"queue\":\"Same\",\"result\":\"matches\",\"differs\":[],"
-                  "\"intervalAskedMs\":2500,\"intervalSeconds\":2.5,\"intervalMs\":2500,"
-                  "\"intervalDefault\":false,\"timeoutAskedMs\":60000,\"timeoutSeconds\":60,"
-                  "\"timeoutMs\":60000,\"timeoutDefault\":false,\"error\":0}",
-                  "{\"queue\":\"Other\",\"result\":\"differs\",\"differs\":[\"interval\","
-                  "\"timeout\"],\"intervalAskedMs\":2500,\"intervalSeconds\":1.0,"
-                  "\"intervalMs\":1000,\"intervalDefault\":false,\"timeoutAskedMs\":60000,"
-                  "\"timeoutSeconds\":3,\"timeoutMs\":3000,\"timeoutDefault\":false,"
-                  "\"timeoutInDialog\":{\"shows\":\"3\",\"okStoresMs\":null},\"error\":0}",
-                  "{\"queue\":\"Nowhere\",\"result\":\"not-opened\",\"differs\":[],"
+                  "{\"queue\":\"Same\"," + std::string(kLaserDriverJson) +
+                      ",\"result\":\"matches\",\"differs\":[],"
+                      "\"intervalAskedMs\":2500,\"intervalSeconds\":2.5,\"intervalMs\":2500,"
+                      "\"intervalDefault\":false,\"timeoutAskedMs\":60000,\"timeoutSeconds\":60,"
+                      "\"timeoutMs\":60000,\"timeoutDefault\":false,\"error\":0}",
+                  "{\"queue\":\"Other\"," + std::string(kLaserDriverJson) +
+                      ",\"result\":\"differs\",\"differs\":[\"interval\","
+                      "\"timeout\"],\"intervalAskedMs\":2500,\"intervalSeconds\":1.0,"
+                      "\"intervalMs\":1000,\"intervalDefault\":false,\"timeoutAskedMs\":60000,"
+                      "\"timeoutSeconds\":3,\"timeoutMs\":3000,\"timeoutDefault\":false,"
+                      "\"timeoutInDialog\":{\"shows\":\"3\",\"okStoresMs\":null},\"error\":0}",
+                  "{\"queue\":\"Nowhere\",\"driver\":null,\"languageMonitor\":null,"
+                  "\"result\":\"not-opened\",\"differs\":[],"
                   "\"error\":1801}",
               }));
-    EXPECT_EQ(Err(), "Nowhere: the printer queue could not be opened. Check its name.\n");
+    EXPECT_EQ(Err(), "Nowhere: there is no such printer queue. Check its name.\n");
 
     EXPECT_EQ(Run({"check", "--json", "Same", "--interval", "off"}), kExitDiffers);
-    EXPECT_EQ(Out(), "{\"queue\":\"Same\",\"result\":\"differs\",\"differs\":[\"interval\"],"
-                     "\"intervalAskedMs\":0,\"intervalSeconds\":2.5,\"intervalMs\":2500,"
-                     "\"intervalDefault\":false,\"error\":0}\n");
+    EXPECT_EQ(Out(), "{\"queue\":\"Same\"," + std::string(kLaserDriverJson) +
+                         ",\"result\":\"differs\",\"differs\":[\"interval\"],"
+                         "\"intervalAskedMs\":0,\"intervalSeconds\":2.5,\"intervalMs\":2500,"
+                         "\"intervalDefault\":false,\"error\":0}\n");
 }
 
 TEST_F(CheckCommandTest, CheckInJapanese)

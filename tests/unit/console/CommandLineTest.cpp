@@ -160,12 +160,55 @@ TEST(CommandLineTest, MistakesAreNamedWithTheArgumentAtFault)
         {{"set", "A", "", "--timeout", "5"}, E::kBadQueueName, ""},
         {{"set", "\\\\printhost", "--timeout", "5"}, E::kBadQueueName, "\\\\printhost"},
         {{"show", "--", "A,Job 3"}, E::kBadQueueName, "A,Job 3"},
+        {{"show", "--driver", "a", "--monitor", "b"}, E::kTwoSelections, ""},
+        {{"show", "A", "--driver", "a"}, E::kQueuesAndSelection, ""},
+        {{"set", "A", "--server", "printhost", "--timeout", "5"}, E::kQueuesAndSelection, ""},
+        {{"show", "--server", "printhost"}, E::kNoQueue, ""},
+        {{"check", "--monitor", "m"}, E::kNothingToSet, ""},
+        {{"show", "--driver="}, E::kEmptyPattern, ""},
+        {{"list", "--monitor", ""}, E::kEmptyPattern, ""},
+        {{"list", "--server", "\\\\a\\b"}, E::kBadServer, "\\\\a\\b"},
+        {{"list", "--server="}, E::kBadServer, ""},
+        {{"list", "--driver"}, E::kMissingValue, "--driver"},
+        {{"list", "--driver", "a", "--DRIVER", "b"}, E::kRepeatedOption, "--DRIVER"},
     };
     for (const auto& c : cases)
     {
         const ParsedCommandLine parsed = Parse(c.args);
         EXPECT_EQ(parsed.error, c.error) << Joined(c.args);
         EXPECT_EQ(ToAnsi(parsed.argument), c.argument) << Joined(c.args);
+    }
+}
+TEST(CommandLineTest, QueuesSelectedByDriverOrMonitorOnThisComputerOrAServer)
+{
+    const struct
+    {
+        Args args;
+        Selection selection;
+        const char* pattern;
+        const char* server;
+    } cases[] = {
+        {{"list"}, Selection::kNone, "", ""},
+        {{"list", "--server", "printhost"}, Selection::kNone, "", "\\\\printhost"},
+        {{"list", "--server=\\\\printhost", "--driver", "Laser*"},
+         Selection::kDriver,
+         "Laser*",
+         "\\\\printhost"},
+        {{"show", "--MONITOR", "Laser Monitor"}, Selection::kMonitor, "Laser Monitor", ""},
+        {{"set", "--driver", "*", "--timeout", "60"}, Selection::kDriver, "*", ""},
+        {{"check", "--interval", "off", "--monitor=L?M", "--server", "プリントサーバー"},
+         Selection::kMonitor,
+         "L?M",
+         "\\\\プリントサーバー"},
+    };
+    for (const auto& c : cases)
+    {
+        const ParsedCommandLine parsed = Parse(c.args);
+        ASSERT_EQ(parsed.error, CommandLineError::kNone) << Joined(c.args);
+        EXPECT_EQ(parsed.command.selection, c.selection) << Joined(c.args);
+        EXPECT_EQ(ToAnsi(parsed.command.pattern), c.pattern) << Joined(c.args);
+        EXPECT_EQ(ToAnsi(parsed.command.server), c.server) << Joined(c.args);
+        EXPECT_TRUE(parsed.command.queues.empty()) << Joined(c.args);
     }
 }
 } // namespace

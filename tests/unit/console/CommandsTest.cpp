@@ -58,7 +58,7 @@ TEST_F(CommandsTest, AnInvalidCommandLineOpensAndStoresNothing)
          "'' is not a printer queue name. Name a queue as NAME or \\\\server\\NAME."},
         {{"set", kQueueName}, "Give --interval, --timeout or both."},
         {{"set", kQueueName, "--timeout"}, "--timeout needs a value."},
-        {{"show"}, "Name at least one printer queue."},
+        {{"show"}, "Name at least one printer queue, or select queues with --driver or --monitor."},
         {{"show", kQueueName, "--no-restart"},
          "The argument '--no-restart' is not understood here."},
         {{}, "Give a command: show, list, check, set or help."},
@@ -69,7 +69,7 @@ TEST_F(CommandsTest, AnInvalidCommandLineOpensAndStoresNothing)
         SetUp();
         EXPECT_EQ(Run(c.args), kExitUsage) << c.firstLine;
         EXPECT_EQ(Lines(Err())[0], c.firstLine);
-        EXPECT_NE(Err().find("\nUsage:\n  SettingToolCmd show QUEUE... [--json]\n"),
+        EXPECT_NE(Err().find("\nUsage:\n  SettingToolCmd list [--server NAME] "),
                   std::string::npos);
         EXPECT_NE(Err().find("\n  SettingToolCmd help\nNothing was stored."), std::string::npos);
         EXPECT_EQ(Out(), "");
@@ -84,7 +84,7 @@ TEST_F(CommandsTest, HelpGoesToStandardOutput)
     {
         EXPECT_EQ(Run({help}), kExitDone);
         EXPECT_EQ(Out().find("Shows and changes the language monitor settings"), 0u);
-        EXPECT_NE(Out().find("\n  check         tells for each queue named"), std::string::npos);
+        EXPECT_NE(Out().find("\n  check         tells for each queue whether"), std::string::npos);
         EXPECT_NE(Out().find("\n  --no-restart  stores without restarting"), std::string::npos);
         EXPECT_NE(Out().find("\nExit status: 0 done (check: every queue holds the values given); "
                              "1 check: a queue holds other values;"),

@@ -17,11 +17,16 @@ constexpr const char* kInterval = "BackgroundStatusInterval";
 constexpr const char* kTimeout = "QuenloTimeout";
 constexpr const char* kRestartLocal = "ControlService Spooler 1";
 constexpr const char* kRestartRemote = "ControlService Spooler@\\\\printhost 1";
+// What is said of the driver that the queues have unless a test gives them another.
+constexpr const char* kLaserDriverLine = "  Driver: Laser Driver, language monitor: Laser Monitor";
+constexpr const char* kLaserDriverJson =
+    "\"driver\":\"Laser Driver\",\"languageMonitor\":\"Laser Monitor\"";
 
 // Queues and value names are UTF-8 here, UTF-16 for the spooler.
-inline void AddQueue(const std::string& name, bool fullAccess = true)
+inline void AddQueue(const std::string& name, bool fullAccess = true,
+                     const std::string& driver = "Laser Driver")
 {
-    host::spooler::AddQueue(host::text::FromAnsi(name), fullAccess);
+    host::spooler::AddQueue(host::text::FromAnsi(name), fullAccess, host::text::FromAnsi(driver));
 }
 inline void SetDword(const std::string& queue, const char* name, DWORD value)
 {

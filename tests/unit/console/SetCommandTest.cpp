@@ -107,21 +107,22 @@ TEST_F(SetCommandTest, JsonGivesEachQueuesResultAndEachRestart)
     EXPECT_EQ(Run({"set", "--json", "Same", kQueueName, "Nowhere", "Refusing", "--interval", "7",
                    "--timeout", "42"}),
               kExitStoreFailed);
-    EXPECT_EQ(Lines(Out()),
-              (std::vector<std::string>{
-                  "{\"queue\":\"Same\",\"result\":\"unchanged\",\"written\":[],\"error\":0}",
-                  "{\"queue\":\"Office Laser\",\"result\":\"stored\","
-                  "\"written\":[\"interval\",\"timeout\"],\"error\":0}",
-                  "{\"queue\":\"Nowhere\",\"result\":\"not-opened\",\"written\":[],"
-                  "\"error\":1801}",
-                  "{\"queue\":\"Refusing\",\"result\":\"store-failed\",\"written\":[],"
-                  "\"error\":5}",
-                  "{\"machine\":\"\",\"restart\":\"done\"}",
-              }));
+    EXPECT_EQ(Lines(Out()), (std::vector<std::string>{
+                                "{\"queue\":\"Same\"," + std::string(kLaserDriverJson) +
+                                    ",\"result\":\"unchanged\",\"written\":[],\"error\":0}",
+                                "{\"queue\":\"Office Laser\"," + std::string(kLaserDriverJson) +
+                                    ",\"result\":\"stored\","
+                                    "\"written\":[\"interval\",\"timeout\"],\"error\":0}",
+                                "{\"queue\":\"Nowhere\",\"driver\":null,\"languageMonitor\":null,"
+                                "\"result\":\"not-opened\",\"written\":[],"
+                                "\"error\":1801}",
+                                "{\"queue\":\"Refusing\"," + std::string(kLaserDriverJson) +
+                                    ",\"result\":\"store-failed\",\"written\":[],"
+                                    "\"error\":5}",
+                                "{\"machine\":\"\",\"restart\":\"done\"}",
+                            }));
     // Problems still go to standard error as text; nothing else does.
-    EXPECT_EQ(Lines(Err())[0], "Nowhere: the printer queue could not be opened with full access, "
-                               "so nothing was stored there. Check its name and that you run "
-                               "this as an administrator.");
+    EXPECT_EQ(Lines(Err())[0], "Nowhere: there is no such printer queue. Check its name.");
     EXPECT_EQ(Lines(Err())[1], "Refusing: the settings could not be stored (error 5).");
 }
 
@@ -239,10 +240,11 @@ TEST_F(SetCommandTest, AQueueThatFailsDoesNotStopTheOthersAndTheWorstOutcomeWins
          {kQueueName},
          0,
          "Of 2 queues: 1 stored, 0 unchanged, 1 not stored."},
+        // A queue whose settings cannot be read counts as one that could not be opened.
         {"unexpected read failure",
          [] { host::spooler::ThrowOnNextRead(); },
          {"Annex", kQueueName},
-         kExitStoreFailed,
+         kExitNotOpened,
          {kQueueName},
          1,
          "Of 2 queues: 1 stored, 0 unchanged, 1 not stored."},
@@ -376,12 +378,10 @@ TEST_F(SetCommandTest, SetInJapanese)
               "Office Laser: 設定を保存しました（インターバル 0.5 秒、タイムアウト 10 秒）。\n"
               "このコンピュータ: 印刷スプーラを再起動しています...\n"
               "2 個のキューのうち、保存 1 個、変更なし 0 個、保存できず 1 個。\n");
-    EXPECT_EQ(Err(),
-              "Nowhere: プリンタキューをフルアクセスで開けなかったため、何も保存していません。"
-              "名前と、管理者として実行していることを確認してください。\n"
-              "このコンピュータ: 印刷スプーラを再起動できませんでした。保存した設定は、"
-              "印刷スプーラまたはコンピュータの再起動後に有効になります。\n"
-              "保存できなかったキュー:\n"
-              "  Nowhere\n");
+    EXPECT_EQ(Err(), "Nowhere: そのようなプリンタキューはありません。名前を確認してください。\n"
+                     "このコンピュータ: 印刷スプーラを再起動できませんでした。保存した設定は、"
+                     "印刷スプーラまたはコンピュータの再起動後に有効になります。\n"
+                     "保存できなかったキュー:\n"
+                     "  Nowhere\n");
 }
 } // namespace

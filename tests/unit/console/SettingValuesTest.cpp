@@ -8,7 +8,6 @@
 namespace
 {
 using host::text::FromAnsi;
-using host::text::Utf16;
 
 TEST(SettingValuesTest, IntervalsInTenthsFromPointOneToTwoHundredForty)
 {
@@ -68,53 +67,5 @@ TEST(SettingValuesTest, TimeoutsInWholeSecondsFromFiveToSixHundred)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseTimeoutSetting(FromAnsi(c.text)), c.milliseconds) << '"' << c.text << '"';
-}
-
-TEST(SettingValuesTest, OnlyNamesThatOpenOneQueueAreQueueNames)
-{
-    const struct
-    {
-        const char* name;
-        bool accepted;
-    } cases[] = {
-        {"Office Laser", true},
-        {"\\\\printhost\\Office Laser", true},
-        {"--", true},
-        {"事務所", true},
-        {"Büro – 2F", true},
-        {"\\\\プリントサーバー\\プリンタ①", true},
-        {"Quote \"Q\" Printer", true},
-        {"Emoji 🖨 Printer", true},
-        {"", false},              // the local print server
-        {"\\\\printhost", false}, // that print server
-        {"\\\\printhost\\", false},
-        {"\\\\\\Office", false},
-        {"\\\\printhost\\Office\\Laser", false},
-        {"Office\\Laser", false},
-        {"Office Laser,Job 12", false},
-        {",XcvMonitor Local Port", false},
-        {"\\\\printhost\\Office,LocalOnly", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsQueueName(FromAnsi(c.name)), c.accepted) << '"' << c.name << '"';
-}
-
-TEST(SettingValuesTest, TheMachineIsTheServerPartOfTheName)
-{
-    EXPECT_EQ(MachineOf(L"Office Laser"), L"");
-    EXPECT_EQ(MachineOf(L"\\\\printhost\\Office Laser"), L"\\\\printhost");
-    EXPECT_EQ(MachineOf(Utf16(u"\\\\プリントサーバー\\Laser")), Utf16(u"\\\\プリントサーバー"));
-}
-
-TEST(SettingValuesTest, NamesAreTheSameWhateverTheCaseOfTheirAsciiLetters)
-{
-    EXPECT_TRUE(SameName(L"\\\\PrintHost", L"\\\\printhost"));
-    EXPECT_TRUE(SameName(L"", L""));
-    EXPECT_FALSE(SameName(L"\\\\printhost2", L"\\\\printhost"));
-    EXPECT_FALSE(SameName(L"", L"\\\\printhost"));
-    EXPECT_FALSE(SameName(Utf16(u"Büro"), Utf16(u"BÜro")));
-    // A surrogate pair is compared unit by unit, never folded.
-    EXPECT_TRUE(SameName(Utf16(u"🖨 A"), Utf16(u"🖨 a")));
-    EXPECT_FALSE(SameName(Utf16(u"🖨"), Utf16(u"🖧")));
 }
 } // namespace

@@ -54,7 +54,7 @@ const struct
     Stored interval;
     Stored timeout;
     std::vector<std::string> lines; // after "Printer queue: ..."
-    std::string json;               // after {"queue":"...","opened":true,
+    std::string json;               // after the queue's driver and "opened":true, before "error"
 } kStoredValues[] = {
     {"nothing stored",
      kMissing,
@@ -63,28 +63,28 @@ const struct
       "  Timeout: 180 s (180000 ms, default)"},
      "\"backgroundStatus\":true,\"intervalSeconds\":0.5,\"intervalMs\":500,"
      "\"intervalDefault\":true,\"timeoutSeconds\":180,\"timeoutMs\":180000,"
-     "\"timeoutDefault\":true}"},
+     "\"timeoutDefault\":true"},
     {"values the dialog stores",
      Dword(2500),
      Dword(60000),
      {"  Background status: on", "  Interval: 2.5 s (2500 ms)", "  Timeout: 60 s (60000 ms)"},
      "\"backgroundStatus\":true,\"intervalSeconds\":2.5,\"intervalMs\":2500,"
      "\"intervalDefault\":false,\"timeoutSeconds\":60,\"timeoutMs\":60000,"
-     "\"timeoutDefault\":false}"},
+     "\"timeoutDefault\":false"},
     {"background status off",
      Dword(0),
      Dword(600000),
      {"  Background status: off", "  Interval: off (0 ms)", "  Timeout: 600 s (600000 ms)"},
      "\"backgroundStatus\":false,\"intervalSeconds\":0.0,\"intervalMs\":0,"
      "\"intervalDefault\":false,\"timeoutSeconds\":600,\"timeoutMs\":600000,"
-     "\"timeoutDefault\":false}"},
+     "\"timeoutDefault\":false"},
     {"the defaults stored are stored values",
      Dword(500),
      Dword(180000),
      {"  Background status: on", "  Interval: 0.5 s (500 ms)", "  Timeout: 180 s (180000 ms)"},
      "\"backgroundStatus\":true,\"intervalSeconds\":0.5,\"intervalMs\":500,"
      "\"intervalDefault\":false,\"timeoutSeconds\":180,\"timeoutMs\":180000,"
-     "\"timeoutDefault\":false}"},
+     "\"timeoutDefault\":false"},
     {"the largest 32-bit number, never -0",
      Dword(4294967295),
      Dword(4294967295),
@@ -95,7 +95,7 @@ const struct
      "\"backgroundStatus\":true,\"intervalSeconds\":4294967.295,\"intervalMs\":4294967295,"
      "\"intervalDefault\":false,\"intervalInDialog\":{\"shows\":\"0.5\",\"okStoresMs\":500},"
      "\"timeoutSeconds\":4294967.295,\"timeoutMs\":4294967295,\"timeoutDefault\":false,"
-     "\"timeoutInDialog\":{\"shows\":\"5\",\"okStoresMs\":5000}}"},
+     "\"timeoutInDialog\":{\"shows\":\"5\",\"okStoresMs\":5000}"},
     {"above the range, and a timeout below 5 s",
      Dword(250000),
      Dword(3000),
@@ -105,7 +105,7 @@ const struct
      "\"backgroundStatus\":true,\"intervalSeconds\":250.0,\"intervalMs\":250000,"
      "\"intervalDefault\":false,\"intervalInDialog\":{\"shows\":\"240.0\",\"okStoresMs\":240000},"
      "\"timeoutSeconds\":3,\"timeoutMs\":3000,\"timeoutDefault\":false,"
-     "\"timeoutInDialog\":{\"shows\":\"3\",\"okStoresMs\":null}}"},
+     "\"timeoutInDialog\":{\"shows\":\"3\",\"okStoresMs\":null}"},
     {"a text and a short number",
      Other(REG_SZ, {'5', 0, '0', 0, '0', 0, 0, 0}),
      Other(REG_DWORD, {60, 0}),
@@ -118,7 +118,7 @@ const struct
      "\"intervalInDialog\":{\"shows\":\"0.5\",\"okStoresMs\":500},"
      "\"timeoutSeconds\":null,\"timeoutMs\":null,\"timeoutDefault\":false,"
      "\"timeoutStoredAs\":{\"type\":\"REG_DWORD\",\"bytes\":2},"
-     "\"timeoutInDialog\":{\"shows\":\"0\",\"okStoresMs\":null}}"},
+     "\"timeoutInDialog\":{\"shows\":\"0\",\"okStoresMs\":null}"},
     {"binary zeros and a long number",
      Other(REG_BINARY, {0, 0, 0, 0}),
      Other(11, {0x60, 0xEA, 0, 0, 0, 0, 0, 0}),
@@ -131,7 +131,7 @@ const struct
      "\"intervalInDialog\":{\"shows\":\"off\",\"okStoresMs\":0},"
      "\"timeoutSeconds\":null,\"timeoutMs\":null,\"timeoutDefault\":false,"
      "\"timeoutStoredAs\":{\"type\":\"REG_QWORD\",\"bytes\":8},"
-     "\"timeoutInDialog\":{\"shows\":\"180\",\"okStoresMs\":180000}}"},
+     "\"timeoutInDialog\":{\"shows\":\"180\",\"okStoresMs\":180000}"},
     {"unreadable",
      Unreadable(161),
      Unreadable(5),
@@ -141,7 +141,7 @@ const struct
       "    It could not be read (error 5); the dialog shows the default."},
      "\"backgroundStatus\":true,\"intervalSeconds\":0.5,\"intervalMs\":500,"
      "\"intervalDefault\":true,\"intervalReadError\":161,\"timeoutSeconds\":180,"
-     "\"timeoutMs\":180000,\"timeoutDefault\":true,\"timeoutReadError\":5}"},
+     "\"timeoutMs\":180000,\"timeoutDefault\":true,\"timeoutReadError\":5"},
 };
 
 TEST_F(ShowCommandTest, TellsWhatIsStoredAndWhereTheDialogWouldShowSomethingElse)
@@ -152,13 +152,15 @@ TEST_F(ShowCommandTest, TellsWhatIsStoredAndWhereTheDialogWouldShowSomethingElse
         c.interval.Arrange(kQueueName, kInterval);
         c.timeout.Arrange(kQueueName, kTimeout);
         EXPECT_EQ(Run({"show", kQueueName}), kExitDone) << c.what;
-        std::vector<std::string> lines = {"Printer queue: Office Laser"};
+        std::vector<std::string> lines = {"Printer queue: Office Laser", kLaserDriverLine};
         lines.insert(lines.end(), c.lines.begin(), c.lines.end());
         EXPECT_EQ(Lines(Out()), lines) << c.what;
         EXPECT_EQ(Err(), "") << c.what;
 
         EXPECT_EQ(Run({"show", "--json", kQueueName}), kExitDone) << c.what;
-        EXPECT_EQ(Out(), "{\"queue\":\"Office Laser\",\"opened\":true," + c.json + "\n") << c.what;
+        EXPECT_EQ(Out(), "{\"queue\":\"Office Laser\"," + std::string(kLaserDriverJson) +
+                             ",\"opened\":true," + c.json + ",\"error\":0}\n")
+            << c.what;
     }
 }
 
@@ -167,18 +169,21 @@ TEST_F(ShowCommandTest, SeveralQueuesAreShownInTurnAndOneThatCannotBeOpenedIsSai
     AddStoredQueue("Stored", 2500, 60000);
     EXPECT_EQ(Run({"show", kQueueName, "Nowhere", "Stored"}), kExitNotOpened);
     EXPECT_EQ(Out(), "Printer queue: Office Laser\n"
+                     "  Driver: Laser Driver, language monitor: Laser Monitor\n"
                      "  Background status: on\n"
                      "  Interval: 0.5 s (500 ms, default)\n"
                      "  Timeout: 180 s (180000 ms, default)\n"
                      "\n"
                      "Printer queue: Stored\n"
+                     "  Driver: Laser Driver, language monitor: Laser Monitor\n"
                      "  Background status: on\n"
                      "  Interval: 2.5 s (2500 ms)\n"
                      "  Timeout: 60 s (60000 ms)\n");
-    EXPECT_EQ(Err(), "Nowhere: the printer queue could not be opened. Check its name.\n");
+    EXPECT_EQ(Err(), "Nowhere: there is no such printer queue. Check its name.\n");
 
     EXPECT_EQ(Run({"show", "--json", "Nowhere", "Stored"}), kExitNotOpened);
-    EXPECT_EQ(Lines(Out())[0], "{\"queue\":\"Nowhere\",\"opened\":false,\"error\":1801}");
+    EXPECT_EQ(Lines(Out())[0], "{\"queue\":\"Nowhere\",\"driver\":null,\"languageMonitor\":null,"
+                               "\"opened\":false,\"error\":1801}");
     EXPECT_EQ(Lines(Out()).size(), 2u);
 }
 
@@ -190,12 +195,13 @@ TEST_F(ShowCommandTest, ShowInJapanese)
     EXPECT_EQ(
         Out(),
         "プリンタキュー: Office Laser\n"
+        "  ドライバ: Laser Driver、ランゲージモニタ: Laser Monitor\n"
         "  プリンタステータス: 無効\n"
         "  インターバル: オフ（0 ミリ秒）\n"
         "  タイムアウト: 3 秒（3000 ミリ秒）\n"
         "    ダイアログには 3 秒と表示されますが、値を変更するまで OK では保存できません。\n");
     Run({"show", "Nowhere"});
-    EXPECT_EQ(Err(), "Nowhere: プリンタキューを開けませんでした。名前を確認してください。\n");
+    EXPECT_EQ(Err(), "Nowhere: そのようなプリンタキューはありません。名前を確認してください。\n");
 }
 
 // How JSON escapes them is JsonTest's to pin.
@@ -237,7 +243,7 @@ TEST_F(ShowCommandTest, ListShowsLocalQueuesAndConnectionsInAnyScript)
     EXPECT_EQ(Run({"list", "--json"}), kExitDone);
     std::vector<std::string> listed;
     for (const std::string& line : Lines(Out()))
-        listed.push_back(line.substr(0, line.find(",\"opened\":true")));
+        listed.push_back(line.substr(0, line.find(",\"driver\"")));
     // The queue added after the size was asked for is listed too.
     EXPECT_EQ(listed, (std::vector<std::string>{
                           "{\"queue\":\"Annex\"",
@@ -261,6 +267,6 @@ TEST_F(ShowCommandTest, ListSaysWhenThereIsNothingOrTheSpoolerRefuses)
     host::spooler::FailEnumeration(ERROR_ACCESS_DENIED);
     EXPECT_EQ(Run({"list"}), kExitNotOpened);
     EXPECT_EQ(Out(), "");
-    EXPECT_EQ(Err(), "The printer queues could not be listed (error 5).\n");
+    EXPECT_EQ(Err(), "This computer: the printer queues could not be listed (error 5).\n");
 }
 } // namespace

@@ -1,0 +1,114 @@
+// Queue, server and driver names as the console program reads and compares them.
+#include "console/Names.h"
+
+#include <host_text.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using host::text::FromAnsi;
+using host::text::Utf16;
+
+TEST(NamesTest, OnlyNamesThatOpenOneQueueAreQueueNames)
+{
+    const struct
+    {
+        const char* name;
+        bool accepted;
+    } cases[] = {
+        {"Office Laser", true},
+        {"\\\\printhost\\Office Laser", true},
+        {"--", true},
+        {"事務所", true},
+        {"Büro – 2F", true},
+        {"\\\\プリントサーバー\\プリンタ①", true},
+        {"Quote \"Q\" Printer", true},
+        {"Emoji 🖨 Printer", true},
+        {"", false},              // the local print server
+        {"\\\\printhost", false}, // that print server
+        {"\\\\printhost\\", false},
+        {"\\\\\\Office", false},
+        {"\\\\printhost\\Office\\Laser", false},
+        {"Office\\Laser", false},
+        {"Office Laser,Job 12", false},
+        {",XcvMonitor Local Port", false},
+        {"\\\\printhost\\Office,LocalOnly", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsQueueName(FromAnsi(c.name)), c.accepted) << '"' << c.name << '"';
+}
+
+TEST(NamesTest, TheMachineIsTheServerPartOfTheName)
+{
+    EXPECT_EQ(MachineOf(L"Office Laser"), L"");
+    EXPECT_EQ(MachineOf(L"\\\\printhost\\Office Laser"), L"\\\\printhost");
+    EXPECT_EQ(MachineOf(Utf16(u"\\\\プリントサーバー\\Laser")), Utf16(u"\\\\プリントサーバー"));
+}
+
+TEST(NamesTest, NamesAreTheSameWhateverTheCaseOfTheirAsciiLetters)
+{
+    EXPECT_TRUE(SameName(L"\\\\PrintHost", L"\\\\printhost"));
+    EXPECT_TRUE(SameName(L"", L""));
+    EXPECT_FALSE(SameName(L"\\\\printhost2", L"\\\\printhost"));
+    EXPECT_FALSE(SameName(L"", L"\\\\printhost"));
+    EXPECT_FALSE(SameName(Utf16(u"Büro"), Utf16(u"BÜro")));
+    // A surrogate pair is compared unit by unit, never folded.
+    EXPECT_TRUE(SameName(Utf16(u"🖨 A"), Utf16(u"🖨 a")));
+    EXPECT_FALSE(SameName(Utf16(u"🖨"), Utf16(u"🖧")));
+}
+
+TEST(NamesTest, AServerIsNamedWithOrWithoutItsTwoBackslashes)
+{
+    const struct
+    {
+        const char* given;
+        const char* server; // "" when refused
+    } cases[] = {
+        {"printhost", "\\\\printhost"},
+        {"\\\\printhost", "\\\\printhost"},
+        {"プリントサーバー", "\\\\プリントサーバー"},
+        {"", ""},
+        {"\\\\", ""},
+        {"\\printhost", ""},
+        {"\\\\printhost\\Queue", ""},
+        {"print,host", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ServerName(FromAnsi(c.given)).value_or(L""), FromAnsi(c.server)) << c.given;
+}
+
+TEST(NamesTest, PatternsMatchTheWholeNameAsPowerShellsLikeDoes)
+{
+    const struct
+    {
+        const char* name;
+        const char* pattern;
+        bool matches;
+    } cases[] = {
+        {"Laser Driver", "Laser Driver", true},
+        {"Laser Driver", "laser DRIVER", true}, // the case of ASCII letters is ignored
+        {"Laser Driver", "Laser", false},       // the whole name
+        {"Laser Driver", "Laser*", true},
+        {"Laser Driver", "*Driver", true},
+        {"Laser Driver", "*ser*", true},
+        {"Laser Driver", "*", true},
+        {"", "*", true},
+        {"", "?", false},
+        {"Laser Driver", "L?ser Driver", true},
+        {"Laser Driver", "Laser Driver?", false}, // ? is exactly one character
+        {"Laser Driver", "L*r*r", true},          // a star gives back what a later part needs
+        {"Laser Driver", "L*r*x", false},
+        {"aaab", "*a*ab", true},
+        {"Büro", "BÜRO", false}, // only ASCII letters have a case here
+        {"Büro", "B?ro", true},
+        {"プリンタ①", "プリンタ?", true},
+        {"Emoji 🖨", "Emoji ?", true}, // a surrogate pair is one character
+        {"Emoji 🖨", "Emoji ??", false},
+        {"[Draft] Laser", "[Draft]*", true}, // brackets stand for themselves
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchesPattern(FromAnsi(c.name), FromAnsi(c.pattern)), c.matches)
+            << c.name << " ~ " << c.pattern;
+}
+} // namespace
