@@ -64,11 +64,6 @@ Program g_consoleProgram = {
 
 const Program* const kPrograms[] = {&g_dialogProgram, &g_consoleProgram};
 
-void PrintTo(const Program* program, std::ostream* out)
-{
-    *out << program->name;
-}
-
 std::string ProgramName(const testing::TestParamInfo<const Program*>& info)
 {
     return info.param->name;

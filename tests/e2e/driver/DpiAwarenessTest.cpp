@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e
@@ -33,77 +34,6 @@ DPI_AWARENESS DeclaredAwareness()
     return OnWine() ? DPI_AWARENESS_SYSTEM_AWARE : DPI_AWARENESS_PER_MONITOR_AWARE;
 }
 
-// Programs started while it lives start DPI-unaware; the prefix's setting is put back after.
-class UnawareStarts
-{
-  public:
-    UnawareStarts()
-    {
-        DWORD value = 0;
-        DWORD size = sizeof value;
-        if (RegGetValueA(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_REG_DWORD, nullptr, &value,
-                         &size) == ERROR_SUCCESS)
-            m_previous = value;
-        Set(kScalingVersion);
-    }
-    ~UnawareStarts()
-    {
-        if (m_previous)
-            Set(*m_previous);
-        else
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, kValue);
-    }
-    UnawareStarts(const UnawareStarts&) = delete;
-    UnawareStarts& operator=(const UnawareStarts&) = delete;
-
-  private:
-    static constexpr char kKey[] = "Control Panel\\Desktop";
-    static constexpr char kValue[] = "DpiScalingVer";
-    static constexpr DWORD kScalingVersion = 0x1000;
-
-    static void Set(DWORD value)
-    {
-        RegSetKeyValueA(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, &value, sizeof value);
-    }
-
-    std::optional<DWORD> m_previous;
-};
-
-// The awareness hook, set for every program of the desktop while it lives.
-class AwarenessHook
-{
-  public:
-    AwarenessHook() : m_module(LoadLibraryW(BesideThisProgram(L"awareness-hook.dll").c_str()))
-    {
-        const auto hook = reinterpret_cast<HOOKPROC>(
-            reinterpret_cast<void*>(GetProcAddress(m_module, "CreationAwarenessHook")));
-        if (hook != nullptr)
-            m_hook = SetWindowsHookExW(WH_CBT, hook, m_module, 0);
-    }
-    ~AwarenessHook()
-    {
-        if (m_hook != nullptr)
-            UnhookWindowsHookEx(m_hook);
-        if (m_module != nullptr)
-            FreeLibrary(m_module);
-    }
-    AwarenessHook(const AwarenessHook&) = delete;
-    AwarenessHook& operator=(const AwarenessHook&) = delete;
-    bool IsSet() const { return m_hook != nullptr; }
-
-  private:
-    static std::wstring BesideThisProgram(const wchar_t* file)
-    {
-        wchar_t path[MAX_PATH];
-        const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-        std::wstring folder(path, length);
-        return folder.substr(0, folder.find_last_of(L'\\') + 1) + file;
-    }
-
-    HMODULE m_module;
-    HHOOK m_hook = nullptr;
-};
-
 // A run and the first window it shows.
 struct FirstWindow
 {
@@ -114,24 +44,54 @@ struct FirstWindow
     bool isDialog; // else a message box
 };
 
+// While the cases run, programs start DPI-unaware and the awareness hook is set for every program
+// of the desktop; the prefix's DpiScalingVer is put back after.
 class DpiAwareness : public ProgramTableTest<FirstWindow>
 {
   protected:
     static void SetUpTestSuite()
     {
-        s_unaware.emplace();
-        s_hook.emplace();
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        s_previous.reset();
+        if (RegGetValueA(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_REG_DWORD, nullptr, &value,
+                         &size) == ERROR_SUCCESS)
+            s_previous = value;
+        SetScalingVersion(0x1000);
+        wchar_t path[MAX_PATH];
+        std::wstring hookFile(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+        hookFile = hookFile.substr(0, hookFile.find_last_of(L'\\') + 1) + L"awareness-hook.dll";
+        s_module = LoadLibraryW(hookFile.c_str());
+        const auto hook = reinterpret_cast<HOOKPROC>(
+            reinterpret_cast<void*>(GetProcAddress(s_module, "CreationAwarenessHook")));
+        if (hook != nullptr)
+            s_hook = SetWindowsHookExW(WH_CBT, hook, s_module, 0);
     }
     static void TearDownTestSuite()
     {
-        s_hook.reset();
-        s_unaware.reset();
+        if (s_hook != nullptr)
+            UnhookWindowsHookEx(std::exchange(s_hook, nullptr));
+        if (s_module != nullptr)
+            FreeLibrary(std::exchange(s_module, nullptr));
+        if (s_previous)
+            SetScalingVersion(*s_previous);
+        else
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, kValue);
     }
-    void SetUp() override { ASSERT_TRUE(s_hook->IsSet()) << "awareness-hook.dll not hooked in"; }
+    void SetUp() override { ASSERT_NE(s_hook, nullptr) << "awareness-hook.dll not hooked in"; }
 
   private:
-    static inline std::optional<UnawareStarts> s_unaware;
-    static inline std::optional<AwarenessHook> s_hook;
+    static constexpr char kKey[] = "Control Panel\\Desktop";
+    static constexpr char kValue[] = "DpiScalingVer";
+
+    static void SetScalingVersion(DWORD value)
+    {
+        RegSetKeyValueA(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, &value, sizeof value);
+    }
+
+    static inline std::optional<DWORD> s_previous;
+    static inline HMODULE s_module = nullptr;
+    static inline HHOOK s_hook = nullptr;
 };
 
 TEST_P(DpiAwareness, IsDeclaredBeforeTheFirstWindow)
