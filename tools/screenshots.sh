@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the pictures of the program in docs/: the settings dialog and every message box, in
-# English and Japanese, each cropped to its window. Runs under a virtual display of its own
+# English and Japanese, each cropped to its window, and the dialog at 150 % and 200 % scaling. Runs under a virtual display of its own
 # (xvfb-run) and in a Wine prefix of its own (build/wineprefix-screenshots), since it changes
 # stored settings and changes the spooler service there (start type, program) for two pictures.
 #   tools/screenshots.sh
@@ -84,6 +84,23 @@ for language in en ja; do
     shot "message-save-failed-$language" "$language" wine --ok "SettingTool.exe 1 \"$QUEUE\""
 done
 
+# The dialog at 144 and 192 DPI (150 % and 200 %), which a program reads when it starts. Wine 8
+# starts every program per-monitor aware, so the dialog is laid out at that DPI, as Windows lays
+# it out after the program's own declaration.
+set_dpi() {
+    wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wineserver -w
+}
+for dpi in 144 192; do
+    set_dpi "$dpi"
+    for language in en ja; do
+        store_settings 700 180000
+        shot "dialog-$language-${dpi}dpi" "$language" stand-in "SettingTool.exe 1 \"$QUEUE\""
+    done
+done
+wine reg delete "HKCU\\Control Panel\\Desktop" /v LogPixels /f >/dev/null
+wineserver -w
+
 # A disabled spooler stops but cannot be started again after OK has stored the settings.
 spooler_start_type 4
 for language in en ja; do
@@ -97,7 +114,7 @@ spooler_start_type 3
 # pictures. It accepts no control, so the session is ended, not waited for.
 spooler_own_program=$(wine reg query "$SPOOLER_KEY" /v ImagePath | tr -d '\r' |
     sed -n 's/^ *ImagePath *REG_[A-Z_]* *//p')
-spooler_program "$(winepath -w "$BUILD/stubborn-service.exe")"
+spooler_program "$(winepath -w "$PWD/$PRODUCT/stubborn-service.exe")"
 wineserver -p
 wine net start Spooler >/dev/null 2>&1 || true
 for language in en ja; do

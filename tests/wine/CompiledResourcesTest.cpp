@@ -1,7 +1,8 @@
-// The resources of the built SettingTool.exe, read from the file as Windows' loader finds them:
-// what the resource compiler made of the script, not what the script seems to say (windres, for
-// one, drops a text control's default WS_GROUP when the control names a style of its own).
-//   compiled_resources_tests <SettingTool.exe>
+// The resources of the built SettingTool.exe and SettingToolCmd.exe, read from the files as
+// Windows' loader finds them: what the resource compiler made of the scripts, not what the scripts
+// seem to say (windres, for one, drops a text control's default WS_GROUP when the control names a
+// style of its own).
+//   compiled_resources_tests <SettingTool.exe> <SettingToolCmd.exe>
 #include "ModuleResources.h"
 #include "messages.h"
 #include "resource.h"
@@ -23,10 +24,58 @@
 
 namespace
 {
-const CModuleResources* g_program = nullptr;
-
 const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US); // 0x0409
 const WORD kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);  // 0x0411
+const WORD kNeutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);    // 0x0000
+
+// What tells the two programs' resources apart; the string table, the version numbers and the
+// icon they hold alike.
+struct Program
+{
+    const char* name; // the file's name without ".exe", and its internal name
+    const char* description;
+    DWORD fileType;
+    DWORD fileSubtype;
+    WORD iconLanguage; // of the icon and the manifest
+    // Every resource but the string table: "<type> <name> <language>".
+    std::vector<std::string> resources;
+    const CModuleResources* file = nullptr; // set by main
+};
+
+// The dialog program's record is as first shipped: a versioned printer-driver file.
+Program g_dialogProgram = {
+    "SettingTool",
+    "Language Monitor Setting Tool",
+    VFT_DRV,
+    VFT2_DRV_VERSIONED_PRINTER,
+    kJapanese,
+    {"DIALOG 102 0409", "DIALOG 102 0411", "GROUP_ICON 128 0411", "ICON 1 0411", "MANIFEST 1 0411",
+     "VERSION 1 0409"},
+};
+// The console shows no dialog.
+Program g_consoleProgram = {
+    "SettingToolCmd",
+    "Language Monitor Setting Tool (command line)",
+    VFT_APP,
+    VFT2_UNKNOWN,
+    kNeutral, // the icon and the manifest have no language
+    {"GROUP_ICON 128 0000", "ICON 1 0000", "MANIFEST 1 0000", "VERSION 1 0409"},
+};
+
+const Program* const kPrograms[] = {&g_dialogProgram, &g_consoleProgram};
+
+std::string ProgramName(const testing::TestParamInfo<const Program*>& info)
+{
+    return info.param->name;
+}
+
+// A test of what both programs hold, once for each.
+class EachProgram : public testing::TestWithParam<const Program*>
+{
+  protected:
+    const Program& Of() const { return *GetParam(); }
+    const CModuleResources& File() const { return *GetParam()->file; }
+};
 
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
 // Text labels carry WS_GROUP, the default of the script's text statements.
@@ -157,7 +206,8 @@ class CompiledDialog : public testing::TestWithParam<Language>
   protected:
     void SetUp() override
     {
-        m_dialog = ReadDialogTemplate(g_program->Find(RT_DIALOG, IDD_SETTINGS_DIALOG, Lang().id));
+        m_dialog = ReadDialogTemplate(
+            g_dialogProgram.file->Find(RT_DIALOG, IDD_SETTINGS_DIALOG, Lang().id));
         ASSERT_TRUE(m_dialog.complete) << "no complete extended template 102";
     }
     const Language& Lang() const { return GetParam(); }
@@ -248,27 +298,28 @@ std::set<UINT> StringBlocks()
     return blocks;
 }
 
-TEST(CompiledResources, AreExactlyTheDialogStringsIconVersionAndManifest)
+using CompiledResources = EachProgram;
+
+TEST_P(CompiledResources, AreExactlyTheProgramsOwnAndTheStringTable)
 {
-    std::vector<std::string> expected = {
-        "DIALOG 102 0409", "DIALOG 102 0411", "GROUP_ICON 128 0411",
-        "ICON 1 0411",     "MANIFEST 1 0411", "VERSION 1 0409",
-    };
+    std::vector<std::string> expected = Of().resources;
     for (const UINT block : StringBlocks())
         for (const char* language : {"0409", "0411"})
             expected.push_back("STRING " + std::to_string(block) + " " + language);
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(g_program->Inventory(), expected);
+    EXPECT_EQ(File().Inventory(), expected);
 }
 
-TEST(CompiledStringTable, HoldsEveryMessageInBothLanguagesAndNothingElse)
+using CompiledStringTable = EachProgram;
+
+TEST_P(CompiledStringTable, HoldsEveryMessageInBothLanguagesAndNothingElse)
 {
     for (const Language& language : kLanguages)
         for (const UINT block : StringBlocks())
         {
             SCOPED_TRACE(std::string(language.name) + " block " + std::to_string(block));
             const StringBlock strings =
-                ReadStringBlock(g_program->Find(RT_STRING, static_cast<WORD>(block), language.id));
+                ReadStringBlock(File().Find(RT_STRING, static_cast<WORD>(block), language.id));
             ASSERT_TRUE(strings.complete);
             for (UINT slot = 0; slot < 16; ++slot)
             {
@@ -282,19 +333,29 @@ TEST(CompiledStringTable, HoldsEveryMessageInBothLanguagesAndNothingElse)
         }
 }
 
-class CompiledVersionRecord : public testing::Test
+class CompiledVersionRecord : public EachProgram
 {
   protected:
     void SetUp() override
     {
-        m_record = ReadVersionRecord(g_program->Find(RT_VERSION, 1, kEnglish));
+        m_record = ReadVersionRecord(File().Find(RT_VERSION, 1, kEnglish));
         ASSERT_TRUE(m_record.complete) << "no complete version record in English";
+    }
+
+    // A text of the one string block; "" when there is none.
+    std::string Text(const char* key) const
+    {
+        const VersionNode* strings = m_record.root.Child("StringFileInfo");
+        const VersionNode* value = strings != nullptr && strings->children.size() == 1
+                                       ? strings->children[0].Child(key)
+                                       : nullptr;
+        return value != nullptr && value->isText ? value->text : "";
     }
 
     VersionRecord m_record;
 };
 
-TEST_F(CompiledVersionRecord, NamesAVersionedPrinterDriverOfWindowsNt)
+TEST_P(CompiledVersionRecord, NamesTheProgramsFileKindForWindowsNt)
 {
     EXPECT_EQ(m_record.root.key, "VS_VERSION_INFO");
     VS_FIXEDFILEINFO info = {};
@@ -308,11 +369,11 @@ TEST_F(CompiledVersionRecord, NamesAVersionedPrinterDriverOfWindowsNt)
     EXPECT_EQ(Hex(info.dwFileFlagsMask), Hex(0x3F));
     EXPECT_EQ(Hex(info.dwFileFlags), Hex(0));
     EXPECT_EQ(Hex(info.dwFileOS), Hex(VOS_NT));
-    EXPECT_EQ(Hex(info.dwFileType), Hex(VFT_DRV));
-    EXPECT_EQ(Hex(info.dwFileSubtype), Hex(VFT2_DRV_VERSIONED_PRINTER));
+    EXPECT_EQ(Hex(info.dwFileType), Hex(Of().fileType));
+    EXPECT_EQ(Hex(info.dwFileSubtype), Hex(Of().fileSubtype));
 }
 
-TEST_F(CompiledVersionRecord, HasOneEnglishUnicodeStringBlockWithBothVersionTexts)
+TEST_P(CompiledVersionRecord, HasOneEnglishUnicodeStringBlockWithBothVersionTexts)
 {
     const VersionNode* strings = m_record.root.Child("StringFileInfo");
     ASSERT_NE(strings, nullptr);
@@ -334,9 +395,28 @@ TEST_F(CompiledVersionRecord, HasOneEnglishUnicodeStringBlockWithBothVersionText
     EXPECT_EQ(translation->value, (Bytes{0x09, 0x04, 0xB0, 0x04})); // 0x0409, code page 1200
 }
 
-TEST(CompiledIcon, IsOne32By32ImageWith8BitsPerPixel)
+// What Windows, inventory tools and allow-listing rules identify the file by.
+TEST_P(CompiledVersionRecord, NamesItsOwnFileInTheOneProduct)
 {
-    const IconGroup group = ReadIconGroup(g_program->Find(RT_GROUP_ICON, IDR_MAINFRAME, kJapanese));
+    EXPECT_EQ(Text("OriginalFilename"), std::string(Of().name) + ".exe");
+    EXPECT_EQ(Text("InternalName"), Of().name);
+    EXPECT_EQ(Text("FileDescription"), Of().description);
+    EXPECT_EQ(Text("ProductName"), "Language Monitor Setting Tool");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPrograms, CompiledResources, testing::ValuesIn(kPrograms),
+                         ProgramName);
+INSTANTIATE_TEST_SUITE_P(BothPrograms, CompiledStringTable, testing::ValuesIn(kPrograms),
+                         ProgramName);
+INSTANTIATE_TEST_SUITE_P(BothPrograms, CompiledVersionRecord, testing::ValuesIn(kPrograms),
+                         ProgramName);
+
+using CompiledIcon = EachProgram;
+
+TEST_P(CompiledIcon, IsOne32By32ImageWith8BitsPerPixel)
+{
+    const IconGroup group =
+        ReadIconGroup(File().Find(RT_GROUP_ICON, IDR_MAINFRAME, Of().iconLanguage));
     ASSERT_TRUE(group.complete);
     EXPECT_EQ(group.type, 1); // icons, not cursors
     ASSERT_EQ(group.entries.size(), 1u);
@@ -347,7 +427,7 @@ TEST(CompiledIcon, IsOne32By32ImageWith8BitsPerPixel)
     EXPECT_EQ(entry.planes, 1);
     EXPECT_EQ(entry.bitCount, 8);
 
-    Bytes image = g_program->Find(RT_ICON, entry.iconId, kJapanese);
+    Bytes image = File().Find(RT_ICON, entry.iconId, Of().iconLanguage);
     ASSERT_EQ(image.size(), entry.bytes);
     BITMAPINFOHEADER header = {};
     ASSERT_GE(image.size(), sizeof header);
@@ -371,14 +451,18 @@ TEST(CompiledIcon, IsOne32By32ImageWith8BitsPerPixel)
     DestroyIcon(icon);
 }
 
+INSTANTIATE_TEST_SUITE_P(BothPrograms, CompiledIcon, testing::ValuesIn(kPrograms), ProgramName);
+
 class CompiledManifest : public testing::Test
 {
   protected:
-    void SetUp() override
+    void SetUp() override { Read(g_dialogProgram); }
+
+    void Read(const Program& program)
     {
-        const Bytes data = g_program->Find(RT_MANIFEST, 1, kJapanese);
+        const Bytes data = program.file->Find(RT_MANIFEST, 1, program.iconLanguage);
         m_manifest = ReadXml(std::string(data.begin(), data.end()));
-        ASSERT_TRUE(m_manifest.complete) << "no readable manifest 1 in Japanese";
+        ASSERT_TRUE(m_manifest.complete) << "no readable manifest 1 in " << program.name;
     }
 
     // The one element at path; fails the test when there are none or several.
@@ -441,23 +525,51 @@ TEST_F(CompiledManifest, RequestsNoExecutionLevel)
         EXPECT_EQ(element.path.find("trustInfo"), std::string::npos) << element.path;
     }
 }
+
+class CompiledConsoleManifest : public CompiledManifest
+{
+  protected:
+    void SetUp() override { Read(g_consoleProgram); }
+};
+
+// A 32-bit program that requests no level is a legacy one to Windows: its file and registry
+// writes may be redirected and its name looked at for installer words. The console asks to run
+// with the rights of whoever starts it, and needs no common controls.
+TEST_F(CompiledConsoleManifest, RunsAsInvokerAndDependsOnNothing)
+{
+    const XmlElement& level =
+        One("assembly/trustInfo/security/requestedPrivileges/requestedExecutionLevel");
+    EXPECT_EQ(One("assembly/trustInfo").attributes.at("xmlns"), "urn:schemas-microsoft-com:asm.v3");
+    EXPECT_EQ(level.attributes,
+              (std::map<std::string, std::string>{{"level", "asInvoker"}, {"uiAccess", "false"}}));
+    EXPECT_TRUE(m_manifest.At("assembly/dependency").empty());
+}
+// Says why not when the file could not be loaded.
+bool Loaded(const CModuleResources& file, const char* path)
+{
+    if (!file.IsLoaded())
+        std::fprintf(stderr, "compiled_resources_tests: cannot load %s (error %lu)\n", path,
+                     GetLastError());
+    return file.IsLoaded();
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    if (argc != 2)
+    if (argc != 3)
     {
-        std::fprintf(stderr, "usage: compiled_resources_tests <SettingTool.exe>\n");
+        std::fprintf(stderr,
+                     "usage: compiled_resources_tests <SettingTool.exe> <SettingToolCmd.exe>\n");
         return 2;
     }
-    const CModuleResources program(argv[1]);
-    if (!program.IsLoaded())
-    {
-        std::fprintf(stderr, "compiled_resources_tests: cannot load %s (error %lu)\n", argv[1],
-                     GetLastError());
+    const CModuleResources dialogProgram(argv[1]);
+    if (!Loaded(dialogProgram, argv[1]))
         return 2;
-    }
-    g_program = &program;
+    const CModuleResources consoleProgram(argv[2]);
+    if (!Loaded(consoleProgram, argv[2]))
+        return 2;
+    g_dialogProgram.file = &dialogProgram;
+    g_consoleProgram.file = &consoleProgram;
     return RUN_ALL_TESTS();
 }
