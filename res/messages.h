@@ -11,8 +11,13 @@ struct MessageText
     const char* japanese;
 };
 
-inline constexpr MessageText kMessageTexts[] = {
 #define MESSAGE(id, english, japanese) {id, english, japanese},
+// The dialog program's strings, which both programs carry.
+inline constexpr MessageText kDialogMessages[] = {
 #include "messages.inc"
-#undef MESSAGE
 };
+// The console program's own, which it carries besides those.
+inline constexpr MessageText kConsoleMessages[] = {
+#include "console-messages.inc"
+};
+#undef MESSAGE

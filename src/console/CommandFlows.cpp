@@ -40,7 +40,8 @@ int ListingFailed(const std::wstring& machine, UINT message, DWORD error, CRepor
 
 QueueVisit Visit(const Target& target, DWORD access, CDriverMonitors& monitors)
 {
-    QueueVisit visit{target.name};
+    QueueVisit visit;
+    visit.name = target.name;
     try
     {
         visit.printer = std::make_unique<CPrinterInfo>(target.name.c_str(), access);

@@ -53,7 +53,8 @@ const CDriverMonitors::Machine& CDriverMonitors::Drivers(const std::wstring& mac
     for (const Machine& known : m_machines)
         if (SameName(known.name, machine))
             return known;
-    Machine read{machine};
+    Machine read;
+    read.name = machine;
     const SpoolerFunctions& spooler = Spooler();
     std::vector<BYTE> buffer;
     DWORD count = 0;
@@ -69,7 +70,7 @@ const CDriverMonitors::Machine& CDriverMonitors::Drivers(const std::wstring& mac
                        });
     const auto* drivers = reinterpret_cast<const DRIVER_INFO_3W*>(buffer.data());
     for (DWORD i = 0; read.error == ERROR_SUCCESS && i < count; ++i)
-        read.drivers.emplace_back(TextOf(drivers[i].pName), TextOf(drivers[i].pMonitorName));
+        read.drivers.push_back({TextOf(drivers[i].pName), TextOf(drivers[i].pMonitorName)});
     m_machines.push_back(std::move(read));
     return m_machines.back();
 }
@@ -90,5 +91,6 @@ QueueDriver CDriverMonitors::Of(const std::wstring& machine, const std::wstring&
             return {driver, monitor};
         installed = true;
     }
-    return {driver, std::nullopt, installed ? ERROR_SUCCESS : ERROR_UNKNOWN_PRINTER_DRIVER};
+    return {driver, std::nullopt,
+            static_cast<DWORD>(installed ? ERROR_SUCCESS : ERROR_UNKNOWN_PRINTER_DRIVER)};
 }

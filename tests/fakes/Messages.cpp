@@ -15,12 +15,19 @@ using host::text::FromAnsi;
 WORD g_language = 0x0409;
 std::vector<host::MessageBoxRecord> g_messageBoxes;
 
-// The text of the string in the user's language, "" when there is none.
+// The text of the string in the user's language, "" when there is none. The tests' one program
+// holds the strings of both programs.
 std::string Lookup(UINT id)
 {
-    const auto message = std::find_if(std::begin(kMessageTexts), std::end(kMessageTexts),
-                                      [id](const MessageText& m) { return m.id == id; });
-    if (message == std::end(kMessageTexts))
+    const auto find = [id](const auto& table) -> const MessageText* {
+        for (const MessageText& message : table)
+            if (message.id == id)
+                return &message;
+        return nullptr;
+    };
+    const MessageText* message = find(kDialogMessages);
+    message = message != nullptr ? message : find(kConsoleMessages);
+    if (message == nullptr)
         return "";
     return g_language == 0x0411 ? message->japanese : message->english;
 }

@@ -28,7 +28,7 @@ const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US); // 0x0409
 const WORD kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);  // 0x0411
 const WORD kNeutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);    // 0x0000
 
-// What tells the two programs' resources apart; the string table, the version numbers and the
+// What tells the two programs' resources apart; the version numbers, the dialog's strings and the
 // icon they hold alike.
 struct Program
 {
@@ -36,7 +36,8 @@ struct Program
     const char* description;
     DWORD fileType;
     DWORD fileSubtype;
-    WORD iconLanguage; // of the icon and the manifest
+    WORD iconLanguage;    // of the icon and the manifest
+    bool consoleMessages; // carries the console's strings besides the dialog's
     // Every resource but the string table: "<type> <name> <language>".
     std::vector<std::string> resources;
     const CModuleResources* file = nullptr; // set by main
@@ -49,6 +50,7 @@ Program g_dialogProgram = {
     VFT_DRV,
     VFT2_DRV_VERSIONED_PRINTER,
     kJapanese,
+    false,
     {"DIALOG 102 0409", "DIALOG 102 0411", "GROUP_ICON 128 0411", "ICON 1 0411", "MANIFEST 1 0411",
      "VERSION 1 0409"},
 };
@@ -59,6 +61,7 @@ Program g_consoleProgram = {
     VFT_APP,
     VFT2_UNKNOWN,
     kNeutral, // the icon and the manifest have no language
+    true,
     {"GROUP_ICON 128 0000", "ICON 1 0000", "MANIFEST 1 0000", "VERSION 1 0409"},
 };
 
@@ -289,11 +292,20 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CompiledDialog, testing::ValuesIn(kLangu
                              return std::string(info.param.name);
                          });
 
+// The strings the program carries.
+std::vector<MessageText> MessagesOf(const Program& program)
+{
+    std::vector<MessageText> messages(std::begin(kDialogMessages), std::end(kDialogMessages));
+    if (program.consoleMessages)
+        messages.insert(messages.end(), std::begin(kConsoleMessages), std::end(kConsoleMessages));
+    return messages;
+}
+
 // Strings are stored 16 to a block; block n holds ids 16 (n - 1) to 16 n - 1.
-std::set<UINT> StringBlocks()
+std::set<UINT> StringBlocks(const Program& program)
 {
     std::set<UINT> blocks;
-    for (const MessageText& message : kMessageTexts)
+    for (const MessageText& message : MessagesOf(program))
         blocks.insert(message.id / 16 + 1);
     return blocks;
 }
@@ -303,7 +315,7 @@ using CompiledResources = EachProgram;
 TEST_P(CompiledResources, AreExactlyTheProgramsOwnAndTheStringTable)
 {
     std::vector<std::string> expected = Of().resources;
-    for (const UINT block : StringBlocks())
+    for (const UINT block : StringBlocks(Of()))
         for (const char* language : {"0409", "0411"})
             expected.push_back("STRING " + std::to_string(block) + " " + language);
     std::sort(expected.begin(), expected.end());
@@ -315,7 +327,7 @@ using CompiledStringTable = EachProgram;
 TEST_P(CompiledStringTable, HoldsEveryMessageInBothLanguagesAndNothingElse)
 {
     for (const Language& language : kLanguages)
-        for (const UINT block : StringBlocks())
+        for (const UINT block : StringBlocks(Of()))
         {
             SCOPED_TRACE(std::string(language.name) + " block " + std::to_string(block));
             const StringBlock strings =
@@ -325,7 +337,7 @@ TEST_P(CompiledStringTable, HoldsEveryMessageInBothLanguagesAndNothingElse)
             {
                 const UINT id = (block - 1) * 16 + slot;
                 std::string expected;
-                for (const MessageText& message : kMessageTexts)
+                for (const MessageText& message : MessagesOf(Of()))
                     if (message.id == id)
                         expected = language.column == 0 ? message.english : message.japanese;
                 EXPECT_EQ(strings.strings[slot], expected) << "string " << id;
