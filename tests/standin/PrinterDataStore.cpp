@@ -9,6 +9,13 @@
 // administrators only and a filtered administrator's token is not elevated; Wine itself never
 // refuses it.
 //
+// Queues and drivers are listed as Wine's spooler keeps them in the registry: each queue with the
+// driver its key names ("Printer Driver"), each driver of every processor architecture with the
+// language monitor it names ("Monitor"). Wine cannot reach a print server, so the stand-in plays
+// one, "\\e2e-server": its queues "\\e2e-server\<queue>" are the subkeys of kServerKey, made by
+// the tests, and it has this computer's drivers. Any other server cannot be reached
+// (RPC_S_SERVER_UNAVAILABLE).
+//
 // For tests, SETTINGTOOL_FAIL_STORE=<value name>:<error> makes SetPrinterDataExW of that value
 // fail with that error code and store nothing.
 #include <windows.h>
@@ -22,6 +29,9 @@
 namespace
 {
 const wchar_t kPrintersKey[] = L"System\\CurrentControlSet\\Control\\Print\\Printers";
+const wchar_t kEnvironmentsKey[] = L"System\\CurrentControlSet\\Control\\Print\\Environments";
+const wchar_t kServer[] = L"\\\\e2e-server";
+const wchar_t kServerKey[] = L"Software\\SettingTool E2E\\Print server";
 const wchar_t kFailStoreVariable[] = L"SETTINGTOOL_FAIL_STORE";
 
 struct Printer
@@ -110,6 +120,80 @@ bool AccessAllowed(const PRINTER_DEFAULTSW* defaults)
     CloseHandle(token);
     return read && elevation.TokenIsElevated != 0;
 }
+
+// The registry key of a queue: this computer's own, or the stand-in print server's; "" for a
+// name that names neither (a backslash elsewhere would reach into another key).
+std::wstring QueueKeyPath(const std::wstring& name)
+{
+    const size_t server = std::wcslen(kServer);
+    if (name.size() > server + 1 &&
+        CompareStringOrdinal(name.c_str(), static_cast<int>(server), kServer, -1, TRUE) ==
+            CSTR_EQUAL &&
+        name[server] == L'\\' && name.find(L'\\', server + 1) == std::wstring::npos)
+        return std::wstring(kServerKey) + name.substr(server);
+    if (name.empty() || name.find(L'\\') != std::wstring::npos)
+        return L"";
+    return std::wstring(kPrintersKey) + L"\\" + name;
+}
+
+// The names of a key's subkeys.
+std::vector<std::wstring> Subkeys(HKEY parent, const std::wstring& path)
+{
+    std::vector<std::wstring> names;
+    RegKey key;
+    if (RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+        return names;
+    for (DWORD i = 0;; ++i)
+    {
+        wchar_t name[256];
+        DWORD length = ARRAYSIZE(name);
+        if (RegEnumKeyExW(key.Get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            return names;
+        names.emplace_back(name, length);
+    }
+}
+
+// A text value of a key, "" when there is none.
+std::wstring TextValue(HKEY parent, const std::wstring& path, const wchar_t* value)
+{
+    wchar_t text[512] = L"";
+    DWORD size = sizeof text - sizeof(wchar_t);
+    RegGetValueW(parent, path.c_str(), value, RRF_RT_REG_SZ, nullptr, text, &size);
+    return text;
+}
+
+// Writes records and their texts (each a run of UTF-16 with its end) into the caller's buffer,
+// or says how large it must be. fill(record, index, put) sets a record's texts through put.
+template <typename Record, typename Fill>
+BOOL Records(size_t count, size_t textUnits, LPBYTE buffer, DWORD size, LPDWORD needed,
+             LPDWORD returned, Fill fill)
+{
+    const size_t total = count * sizeof(Record) + textUnits * sizeof(wchar_t);
+    *needed = static_cast<DWORD>(total);
+    if (returned != nullptr)
+        *returned = 0;
+    if (total > size || (buffer == nullptr && total > 0))
+    {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return FALSE;
+    }
+    auto* record = reinterpret_cast<Record*>(buffer);
+    auto* text = reinterpret_cast<wchar_t*>(record + count);
+    const auto put = [&](const std::wstring& value) {
+        wchar_t* start = text;
+        text = std::wmemcpy(text, value.c_str(), value.size() + 1) + value.size() + 1;
+        return start;
+    };
+    for (size_t i = 0; i < count; ++i)
+    {
+        record[i] = Record();
+        fill(record[i], i, put);
+    }
+    if (returned != nullptr)
+        *returned = static_cast<DWORD>(count);
+    return TRUE;
+}
 } // namespace
 
 extern "C" BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSW defaults)
@@ -120,16 +204,10 @@ extern "C" BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE handle, LPPRINTER_DEFA
         return FALSE;
     }
     *handle = nullptr;
-    // Only local queues exist here; a backslash would reach into another key.
-    if (name == nullptr || *name == L'\0' || std::wcschr(name, L'\\') != nullptr)
-    {
-        SetLastError(ERROR_INVALID_PRINTER_NAME);
-        return FALSE;
-    }
     HKEY queueKey = nullptr;
-    const std::wstring path = std::wstring(kPrintersKey) + L"\\" + name;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WRITE, &queueKey) !=
-        ERROR_SUCCESS)
+    const std::wstring path = name != nullptr ? QueueKeyPath(name) : L"";
+    if (path.empty() || RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WRITE,
+                                      &queueKey) != ERROR_SUCCESS)
     {
         SetLastError(ERROR_INVALID_PRINTER_NAME);
         return FALSE;
@@ -223,52 +301,96 @@ extern "C" DWORD WINAPI DeletePrinterDataExW(HANDLE handle, LPCWSTR keyName, LPC
     return static_cast<DWORD>(RegDeleteValueW(key.Get(), valueName));
 }
 
-// Level 4 only, the local queues of the prefix: the records, then their names.
+// Level 2, with each queue's name and driver: this computer's own queues (it has no connections),
+// or those of the stand-in print server.
 extern "C" BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer,
                                      DWORD size, LPDWORD needed, LPDWORD returned)
 {
-    if (needed == nullptr || returned == nullptr || name != nullptr)
+    if (needed == nullptr || returned == nullptr || level != 2)
     {
-        SetLastError(ERROR_INVALID_PARAMETER);
+        SetLastError(level != 2 ? ERROR_INVALID_LEVEL : ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (level != 4)
+    const bool server = (flags & PRINTER_ENUM_NAME) != 0 && name != nullptr && *name != L'\0';
+    if (server && CompareStringOrdinal(name, -1, kServer, -1, TRUE) != CSTR_EQUAL)
     {
-        SetLastError(ERROR_INVALID_LEVEL);
+        SetLastError(RPC_S_SERVER_UNAVAILABLE);
         return FALSE;
     }
-    std::vector<std::wstring> names;
-    RegKey printers;
-    if ((flags & PRINTER_ENUM_LOCAL) != 0 &&
-        RegOpenKeyExW(HKEY_LOCAL_MACHINE, kPrintersKey, 0, KEY_READ, printers.Receive()) ==
-            ERROR_SUCCESS)
-        for (DWORD i = 0;; ++i)
-        {
-            wchar_t queue[256];
-            DWORD length = ARRAYSIZE(queue);
-            if (RegEnumKeyExW(printers.Get(), i, queue, &length, nullptr, nullptr, nullptr,
-                              nullptr) != ERROR_SUCCESS)
-                break;
-            names.emplace_back(queue, length);
-        }
-    size_t total = 0;
-    for (const std::wstring& queue : names)
-        total += sizeof(PRINTER_INFO_4W) + (queue.size() + 1) * sizeof(wchar_t);
-    *needed = static_cast<DWORD>(total);
-    *returned = 0;
-    if (total > size || (buffer == nullptr && total > 0))
+    const std::wstring parent = server ? kServerKey : kPrintersKey;
+    std::vector<std::wstring> queues;
+    if (server || (flags & PRINTER_ENUM_LOCAL) != 0)
+        queues = Subkeys(HKEY_LOCAL_MACHINE, parent);
+    std::vector<std::wstring> drivers;
+    size_t units = 0;
+    for (std::wstring& queue : queues)
     {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        drivers.push_back(TextValue(HKEY_LOCAL_MACHINE, parent + L"\\" + queue, L"Printer Driver"));
+        if (server)
+            queue = std::wstring(kServer) + L"\\" + queue;
+        units += queue.size() + drivers.back().size() + 2;
+    }
+    return Records<PRINTER_INFO_2W>(queues.size(), units, buffer, size, needed, returned,
+                                    [&](PRINTER_INFO_2W& record, size_t i, const auto& put) {
+                                        record.pPrinterName = put(queues[i]);
+                                        record.pDriverName = put(drivers[i]);
+                                    });
+}
+
+// Level 2, with the queue's name and driver.
+extern "C" BOOL WINAPI GetPrinterW(HANDLE handle, DWORD level, LPBYTE buffer, DWORD size,
+                                   LPDWORD needed)
+{
+    const HKEY queueKey = QueueKeyOf(handle);
+    if (queueKey == nullptr || needed == nullptr || level != 2)
+    {
+        SetLastError(queueKey == nullptr ? ERROR_INVALID_HANDLE : ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    auto* record = reinterpret_cast<PRINTER_INFO_4W*>(buffer);
-    auto* text = reinterpret_cast<wchar_t*>(record + names.size());
-    for (const std::wstring& queue : names)
+    const std::wstring driver = TextValue(queueKey, L"", L"Printer Driver");
+    return Records<PRINTER_INFO_2W>(1, driver.size() + 1, buffer, size, needed, nullptr,
+                                    [&](PRINTER_INFO_2W& record, size_t, const auto& put) {
+                                        record.pDriverName = put(driver);
+                                    });
+}
+
+// Level 3, the drivers of every processor architecture (any environment asked for gives them
+// all), each with the language monitor it names.
+extern "C" BOOL WINAPI EnumPrinterDriversW(LPWSTR name, LPWSTR, DWORD level, LPBYTE buffer,
+                                           DWORD size, LPDWORD needed, LPDWORD returned)
+{
+    if (needed == nullptr || returned == nullptr || level != 3)
     {
-        std::wmemcpy(text, queue.c_str(), queue.size() + 1);
-        *record++ = {text, nullptr, PRINTER_ATTRIBUTE_LOCAL};
-        text += queue.size() + 1;
+        SetLastError(level != 3 ? ERROR_INVALID_LEVEL : ERROR_INVALID_PARAMETER);
+        return FALSE;
     }
-    *returned = static_cast<DWORD>(names.size());
-    return TRUE;
+    if (name != nullptr && *name != L'\0' &&
+        CompareStringOrdinal(name, -1, kServer, -1, TRUE) != CSTR_EQUAL)
+    {
+        SetLastError(RPC_S_SERVER_UNAVAILABLE);
+        return FALSE;
+    }
+    std::vector<std::wstring> drivers;
+    std::vector<std::wstring> monitors;
+    size_t units = 0;
+    for (const std::wstring& environment : Subkeys(HKEY_LOCAL_MACHINE, kEnvironmentsKey))
+    {
+        const std::wstring versions =
+            std::wstring(kEnvironmentsKey) + L"\\" + environment + L"\\Drivers";
+        for (const std::wstring& version : Subkeys(HKEY_LOCAL_MACHINE, versions))
+            for (const std::wstring& driver :
+                 Subkeys(HKEY_LOCAL_MACHINE, versions + L"\\" + version))
+            {
+                drivers.push_back(driver);
+                monitors.push_back(TextValue(
+                    HKEY_LOCAL_MACHINE, versions + L"\\" + version + L"\\" + driver, L"Monitor"));
+                units += driver.size() + monitors.back().size() + 2;
+            }
+    }
+    return Records<DRIVER_INFO_3W>(drivers.size(), units, buffer, size, needed, returned,
+                                   [&](DRIVER_INFO_3W& record, size_t i, const auto& put) {
+                                       record.cVersion = 3;
+                                       record.pName = put(drivers[i]);
+                                       record.pMonitorName = put(monitors[i]);
+                                   });
 }

@@ -25,9 +25,17 @@ bool QueueExists(std::wstring name)
 
 DWORD AddPostScriptDriver()
 {
+    return AddDriver(kDriverName, L"");
+}
+
+DWORD AddDriver(const std::wstring& name, const std::wstring& monitor)
+{
+    std::wstring driverName = name;
+    std::wstring monitorName = monitor;
     DRIVER_INFO_3W driver = {};
     driver.cVersion = 3;
-    driver.pName = kDriverName;
+    driver.pName = driverName.data();
+    driver.pMonitorName = monitorName.empty() ? nullptr : monitorName.data();
     driver.pDriverPath = kDriverFile;
     driver.pDataFile = kDataFile;
     driver.pConfigFile = kDriverFile;
@@ -39,13 +47,19 @@ DWORD AddPostScriptDriver()
 
 DWORD AddQueue(const std::wstring& name)
 {
+    return AddQueue(name, kDriverName);
+}
+
+DWORD AddQueue(const std::wstring& name, const std::wstring& driver)
+{
     if (QueueExists(name))
         return ERROR_SUCCESS;
     std::wstring printerName = name;
+    std::wstring driverName = driver;
     PRINTER_INFO_2W info = {};
     info.pPrinterName = printerName.data();
     info.pPortName = kPort;
-    info.pDriverName = kDriverName;
+    info.pDriverName = driverName.data();
     info.pPrintProcessor = kPrintProcessor;
     info.pDatatype = kDatatype;
     const HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));

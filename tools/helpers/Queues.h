@@ -12,4 +12,8 @@ namespace helpers
 // as it is. Names are UTF-16, so a name in any script arrives as given.
 DWORD AddPostScriptDriver();
 DWORD AddQueue(const std::wstring& name);
+// A driver of that name on the PostScript driver's files, naming the language monitor given (none
+// when empty), and a queue on it.
+DWORD AddDriver(const std::wstring& name, const std::wstring& monitor);
+DWORD AddQueue(const std::wstring& name, const std::wstring& driver);
 } // namespace helpers

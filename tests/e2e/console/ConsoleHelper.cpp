@@ -8,6 +8,9 @@
 //   console-helper spooler-pid            the spooler's process id, 0 when it is not running
 //   console-helper add-queues <queue>...  through Wine's own spooler (AddPrinterW)
 //   console-helper delete-queues <queue>...
+//   console-helper add-driver-queues <driver> <language monitor, or ""> <queue>...
+//       adds the driver (on the PostScript driver's files) and queues on it, through Wine's own
+//       spooler (AddPrinterDriverW, AddPrinterW)
 //   console-helper spooler-disabled <program> <argument>...
 //       runs the program (arguments without double quotes) with the spooler disabled, so that a
 //       restart stops it and cannot start it again; exits with the program's status
@@ -17,6 +20,7 @@
 #include "../driver/Wait.h"
 #include "../driver/Windows.h"
 
+#include "Queues.h"
 #include "resource.h"
 
 #include <cstdio>
@@ -31,7 +35,7 @@ using Arguments = std::vector<std::string>;
 int Usage()
 {
     std::fprintf(stderr, "usage: console-helper read-dialog|change-timeout|spooler-pid|"
-                         "add-queues|delete-queues|spooler-disabled ...\n");
+                         "add-queues|delete-queues|add-driver-queues|spooler-disabled ...\n");
     return 2;
 }
 
@@ -91,6 +95,19 @@ int AddQueues(const Arguments& queues)
     return 0;
 }
 
+int AddDriverQueues(const Arguments& args)
+{
+    if (args.size() < 3)
+        return Usage();
+    DWORD error = helpers::AddDriver(e2e::Wide(args[0]), e2e::Wide(args[1]));
+    for (size_t i = 2; i < args.size() && error == ERROR_SUCCESS; ++i)
+        error = helpers::AddQueue(e2e::Wide(args[i]), e2e::Wide(args[0]));
+    if (error != ERROR_SUCCESS)
+        std::fprintf(stderr, "console-helper: cannot add the driver or its queues (error %lu)\n",
+                     error);
+    return error == ERROR_SUCCESS ? 0 : 1;
+}
+
 int DeleteQueues(const Arguments& queues)
 {
     for (const std::string& queue : queues)
@@ -145,6 +162,8 @@ int wmain(int argc, wchar_t** argv)
         return AddQueues(args);
     if (command == "delete-queues")
         return DeleteQueues(args);
+    if (command == "add-driver-queues")
+        return AddDriverQueues(args);
     if (command == "spooler-disabled")
         return WithSpoolerDisabled(args);
     return Usage();

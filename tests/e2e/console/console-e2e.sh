@@ -15,6 +15,12 @@ helper="$3"
 printers='HKLM\System\CurrentControlSet\Control\Print\Printers'
 cmd_overrides='HKCU\Software\Wine\AppDefaults\SettingToolCmd.exe\DllOverrides'
 queues=("Console E2E" "Console E2E Two")
+# What JSON says of the driver of the queues added here.
+ps='"driver":"Wine PostScript Driver","languageMonitor":null,'
+# Queues that Wine's own spooler makes on two drivers of the tests' own, one naming a language
+# monitor and one naming none, and the stand-in's print server (tests/standin) with its queues.
+driver_queues=("Selected A" "Selected B" "Selected C")
+server_key='HKLM\Software\SettingTool E2E'
 # Names outside the ANSI code page, and "Buro", which best-fit would make of "Büro".
 wide_queues=("Принтер – 2F" "Büro – 2F" "Buro – 2F" "プリンタ①" 'Quote "Q" Printer' "Emoji 🖨 Printer")
 failures=0
@@ -61,7 +67,8 @@ remove_queues() {
     for queue in "${queues[@]}"; do
         wine reg delete "$printers\\$queue" /f >/dev/null 2>&1
     done
-    wine "$helper" delete-queues "${wide_queues[@]}"
+    wine "$helper" delete-queues "${wide_queues[@]}" "${driver_queues[@]}"
+    wine reg delete "$server_key" /f >/dev/null 2>&1
     wine reg delete "$cmd_overrides" /f >/dev/null 2>&1
 }
 remove_queues
@@ -73,17 +80,18 @@ contains "list" "$out" "Printer queue: Demo Printer"
 contains "list" "$out" "  Timeout: 180 s (180000 ms, default)"
 contains "list Latin" "$(printf '%s' "$out" | iconv -f CP1252 -t UTF-8)" "Printer queue: Büro – 2F"
 run 0 "list --json through Wine's spooler" -- wine "$cmd" list --json
-contains "list --json" "$out" '{"queue":"Demo Printer","opened":true,'
-contains "list Cyrillic" "$out" '{"queue":"\u041f\u0440\u0438\u043d\u0442\u0435\u0440 \u2013 2F","opened":true,'
-contains "list Latin" "$out" '{"queue":"B\u00fcro \u2013 2F","opened":true,'
-contains "list Japanese" "$out" '{"queue":"\u30d7\u30ea\u30f3\u30bf\u2460","opened":true,'
-contains "list quotes" "$out" '{"queue":"Quote \"Q\" Printer","opened":true,'
-contains "list emoji" "$out" '{"queue":"Emoji \ud83d\udda8 Printer","opened":true,'
+contains "list --json" "$out" '{"queue":"Demo Printer","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
+contains "list Cyrillic" "$out" '{"queue":"\u041f\u0440\u0438\u043d\u0442\u0435\u0440 \u2013 2F","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
+contains "list Latin" "$out" '{"queue":"B\u00fcro \u2013 2F","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
+contains "list Japanese" "$out" '{"queue":"\u30d7\u30ea\u30f3\u30bf\u2460","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
+contains "list quotes" "$out" '{"queue":"Quote \"Q\" Printer","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
+contains "list emoji" "$out" '{"queue":"Emoji \ud83d\udda8 Printer","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
 run 4 "set through Wine's spooler, which refuses the key" -- wine "$cmd" set "Demo Printer" --timeout 60 --no-restart
 contains "set refused" "$err" "Demo Printer: the settings could not be stored (error 161)."
 
 for queue in "${queues[@]}"; do
-    wine reg add "$printers\\$queue" /f >/dev/null || fail "cannot add the queue key $queue"
+    wine reg add "$printers\\$queue" /v "Printer Driver" /d "Wine PostScript Driver" /f >/dev/null ||
+        fail "cannot add the queue key $queue"
 done
 
 run 0 "show defaults" -- standin "$cmd" show "Console E2E"
@@ -94,8 +102,8 @@ run 0 "set both values on two queues" -- standin "$cmd" set "${queues[@]}" --int
 contains "set both" "$out" "Console E2E Two: settings stored (interval 2.5 s, timeout 60 s)."
 contains "set both" "$out" "Of 2 queues: 2 stored, 0 unchanged, 0 not stored."
 run 0 "show --json after set" -- standin "$cmd" show --json "${queues[@]}"
-contains "show --json" "$out" '{"queue":"Console E2E","opened":true,"backgroundStatus":true,"intervalSeconds":2.5,"intervalMs":2500,"intervalDefault":false,"timeoutSeconds":60,"timeoutMs":60000,"timeoutDefault":false}'
-contains "show --json" "$out" '{"queue":"Console E2E Two","opened":true,'
+contains "show --json" "$out" '{"queue":"Console E2E","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,"backgroundStatus":true,"intervalSeconds":2.5,"intervalMs":2500,"intervalDefault":false,"timeoutSeconds":60,"timeoutMs":60000,"timeoutDefault":false,"error":0}'
+contains "show --json" "$out" '{"queue":"Console E2E Two","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
 run 0 "the dialog shows what set stored" -- wine "$helper" read-dialog "$tool" "Console E2E"
 contains "dialog" "$out" "enable=1 interval=2.5 timeout=60"
 
@@ -119,7 +127,7 @@ contains "invalid" "$err" "The timeout '601' is not valid: give 5 to 600 whole s
 run 2 "a decimal comma is refused" -- standin "$cmd" set "Console E2E Two" --interval 1,5
 run 2 "an unknown command is answered with the usage" -- standin "$cmd" bogus
 contains "unknown command" "$err" "'bogus' is not a command of SettingToolCmd."
-contains "unknown command" "$err" "  SettingToolCmd check QUEUE..."
+contains "unknown command" "$err" "  SettingToolCmd check (QUEUE... |"
 run 0 "help as a command" -- wine "$cmd" help
 contains "help" "$out" "Exit status: 0 done"
 run 3 "a missing queue among others" -- standin "$cmd" set "Console E2E Two" Nowhere --timeout 90 --no-restart
@@ -136,7 +144,7 @@ contains "repeated set" "$out" "Console E2E Two: unchanged, it already holds the
 lacks "repeated set" "$out" "restart"
 [ "$(spooler_pid)" = "$spooler" ] || fail "a repeated set changed the spooler's process id"
 run 0 "the same set with --json" -- standin "$cmd" set "Console E2E Two" "console e2e two" --timeout 45 --json
-[ "$out" = $'{"queue":"Console E2E Two","result":"unchanged","written":[],"error":0}\r' ] ||
+[ "$out" = $'{"queue":"Console E2E Two",'"$ps"$'"result":"unchanged","written":[],"error":0}\r' ] ||
     fail "repeated set --json, named twice: $out"
 [ "$(spooler_pid)" = "$spooler" ] || fail "a repeated set --json changed the spooler's process id"
 
@@ -147,7 +155,7 @@ run 0 "the dialog changes the timeout" -- wine "$helper" change-timeout "$tool" 
 run 1 "check after the dialog changed a value" -- standin "$cmd" check "Console E2E Two" --interval 2.5 --timeout 45
 contains "check differs" "$out" "  Timeout: asked 45 s (45000 ms), holds 50 s (50000 ms)"
 run 1 "check --json after the dialog" -- standin "$cmd" check --json "Console E2E Two" --timeout 45
-contains "check --json" "$out" '{"queue":"Console E2E Two","result":"differs","differs":["timeout"],"timeoutAskedMs":45000,"timeoutSeconds":50,"timeoutMs":50000,'
+contains "check --json" "$out" '{"queue":"Console E2E Two",'"$ps"'"result":"differs","differs":["timeout"],"timeoutAskedMs":45000,"timeoutSeconds":50,"timeoutMs":50000,'
 
 # A restart that stops the spooler and cannot start it again: printing is stopped, and said so.
 wine reg add "$cmd_overrides" /v winspool.drv /d native /f >/dev/null
@@ -157,15 +165,58 @@ contains "spooler stopped" "$err" "This computer: The settings were saved, but t
 wine reg delete "$cmd_overrides" /f >/dev/null 2>&1
 [ "$(spooler_pid)" != 0 ] || fail "the spooler was not started again after the run"
 
+# Queues selected by their driver or its language monitor. Wine's own spooler lists the queues and
+# the drivers (with their language monitors) but cannot store under the key the programs use.
+wine "$helper" add-driver-queues "E2E Monitor Driver" "E2E Language Monitor" "Selected A" "Selected B" ||
+    fail "cannot add the driver with a language monitor"
+wine "$helper" add-driver-queues "E2E Plain Driver" "" "Selected C" || fail "cannot add the plain driver"
+run 0 "list --driver through Wine's spooler" -- wine "$cmd" list --driver "e2e*" --json
+contains "list --driver" "$out" '{"queue":"Selected A","driver":"E2E Monitor Driver","languageMonitor":"E2E Language Monitor","opened":true,'
+contains "list --driver" "$out" '{"queue":"Selected C","driver":"E2E Plain Driver","languageMonitor":null,"opened":true,'
+lacks "list --driver" "$out" "Demo Printer"
+run 0 "list --monitor through Wine's spooler" -- wine "$cmd" list --monitor "E2E Language*"
+contains "list --monitor" "$out" $'Printer queue: Selected B\r\n  Driver: E2E Monitor Driver, language monitor: E2E Language Monitor'
+lacks "list --monitor" "$out" "Selected C"
+run 4 "set --driver through Wine's spooler, which refuses the key" -- wine "$cmd" set --driver "E2E Monitor Driver" --timeout 61 --no-restart
+contains "set --driver refused" "$err" "Selected A: the settings could not be stored (error 161)."
+run 1 "check --driver through the stand-in" -- standin "$cmd" check --driver "E2E*" --timeout 61
+contains "no language monitor" "$out" "Selected C: the values are read by no language monitor on this queue: its driver, E2E Plain Driver, has none."
+run 0 "set --driver through the stand-in" -- standin "$cmd" set --driver "E2E*" --timeout 61
+contains "set --driver" "$out" "Of 3 queues: 3 stored, 0 unchanged, 0 not stored."
+spooler="$(spooler_pid)"
+run 0 "the same set --driver again changes nothing" -- standin "$cmd" set --driver "E2E*" --timeout 61 --json
+contains "repeated set --driver" "$out" '{"queue":"Selected A","driver":"E2E Monitor Driver","languageMonitor":"E2E Language Monitor","result":"unchanged","written":[],"error":0}'
+[ "$(spooler_pid)" = "$spooler" ] || fail "a repeated set --driver changed the spooler's process id"
+run 0 "check --monitor after set" -- standin "$cmd" check --monitor "E2E Language Monitor" --timeout 61
+run 0 "a driver that no queue uses" -- standin "$cmd" set --driver "No Such Driver" --timeout 61
+contains "no match" "$err" "This computer: no printer queue has a driver whose name matches 'No Such Driver'."
+[ -z "$out" ] || fail "no match: $out"
+
+# A print server. Wine reaches none (and its own spooler lists this computer's queues for any
+# server name, a known divergence), so the stand-in plays one, \\e2e-server, whose queues are
+# registry keys of the test's own; its spooler is not restarted, as Wine's service manager would
+# restart this computer's for any machine name.
+wine reg add "$server_key\\Print server\\Front Desk" /v "Printer Driver" /d "E2E Monitor Driver" /f >/dev/null
+wine reg add "$server_key\\Print server\\Back Office" /v "Printer Driver" /d "E2E Plain Driver" /f >/dev/null
+run 0 "set --monitor on the stand-in's print server" -- standin "$cmd" set --server e2e-server --monitor "E2E*" --timeout 62 --no-restart --json
+contains "server set" "$out" '{"queue":"\\\\e2e-server\\Front Desk","driver":"E2E Monitor Driver","languageMonitor":"E2E Language Monitor","result":"stored","written":["timeout"],"error":0}'
+lacks "server set" "$out" "Back Office"
+run 0 "list the stand-in's print server" -- standin "$cmd" list --server '\\e2e-server'
+contains "server list" "$out" 'Printer queue: \\e2e-server\Back Office'
+contains "server list" "$out" '  Timeout: 62 s (62000 ms)'
+run 3 "a print server that cannot be reached" -- standin "$cmd" check --server nowhere --driver "*" --timeout 5 --json
+[ "$out" = $'{"server":"\\\\\\\\nowhere","error":1722}\r' ] || fail "unreachable server: $out"
+contains "unreachable server" "$err" '\\nowhere: the printer queues could not be listed (error 1722).'
+
 # The names in any script, added above: set and shown through the stand-in, escaped in JSON and,
 # in a pipe whose code page lacks them, in text.
 set_queues=("Принтер – 2F" "Büro – 2F" "プリンタ①" 'Quote "Q" Printer' "Emoji 🖨 Printer")
 run 0 "set names in any script" -- standin "$cmd" set "${set_queues[@]}" --timeout 33 --no-restart
 run 0 "show names in any script" -- standin "$cmd" show --json "${set_queues[@]}" "Buro – 2F"
 for name in '\u041f\u0440\u0438\u043d\u0442\u0435\u0440 \u2013 2F' 'B\u00fcro \u2013 2F' '\u30d7\u30ea\u30f3\u30bf\u2460' 'Quote \"Q\" Printer' 'Emoji \ud83d\udda8 Printer'; do
-    contains "stored on $name" "$out" "{\"queue\":\"$name\",\"opened\":true,\"backgroundStatus\":true,\"intervalSeconds\":0.5,\"intervalMs\":500,\"intervalDefault\":true,\"timeoutSeconds\":33,"
+    contains "stored on $name" "$out" "{\"queue\":\"$name\",$ps\"opened\":true,\"backgroundStatus\":true,\"intervalSeconds\":0.5,\"intervalMs\":500,\"intervalDefault\":true,\"timeoutSeconds\":33,"
 done
-contains "Buro untouched" "$out" '{"queue":"Buro \u2013 2F","opened":true,"backgroundStatus":true,"intervalSeconds":0.5,"intervalMs":500,"intervalDefault":true,"timeoutSeconds":180,'
+contains "Buro untouched" "$out" '{"queue":"Buro \u2013 2F","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,"backgroundStatus":true,"intervalSeconds":0.5,"intervalMs":500,"intervalDefault":true,"timeoutSeconds":180,'
 # Code page 1252 holds "ü" and "–" but no Cyrillic, Japanese or emoji.
 run 0 "show names in any script, to a pipe" -- standin "$cmd" show "${set_queues[@]}"
 text="$(printf '%s' "$out" | iconv -f CP1252 -t UTF-8)"
@@ -185,8 +236,8 @@ run 0 "set Büro in Japanese" -- standin "$cmd" set "Büro – 2F" --timeout 34 
 japanese="$(printf '%s\n' "$out" | iconv -f CP932 -t UTF-8)"
 contains "Büro escaped in code page 932" "$japanese" 'B\u00fcro \u2013 2F: 設定を保存しました（タイムアウト 34 秒）。'
 run 0 "show Büro and Buro in Japanese" -- standin "$cmd" show --json "Büro – 2F" "Buro – 2F"
-contains "Büro stored" "$out" '{"queue":"B\u00fcro \u2013 2F","opened":true,"backgroundStatus":true,"intervalSeconds":0.5,"intervalMs":500,"intervalDefault":true,"timeoutSeconds":34,'
-contains "Buro untouched" "$out" '{"queue":"Buro \u2013 2F","opened":true,"backgroundStatus":true,"intervalSeconds":0.5,"intervalMs":500,"intervalDefault":true,"timeoutSeconds":180,'
+contains "Büro stored" "$out" '{"queue":"B\u00fcro \u2013 2F","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,"backgroundStatus":true,"intervalSeconds":0.5,"intervalMs":500,"intervalDefault":true,"timeoutSeconds":34,'
+contains "Buro untouched" "$out" '{"queue":"Buro \u2013 2F","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,"backgroundStatus":true,"intervalSeconds":0.5,"intervalMs":500,"intervalDefault":true,"timeoutSeconds":180,'
 run 0 "show in Japanese, to a pipe" -- standin "$cmd" show "Console E2E Two" "プリンタ①"
 japanese="$(printf '%s\n' "$out" | iconv -f CP932 -t UTF-8)"
 contains "Japanese" "$japanese" "  タイムアウト: 46 秒（46000 ミリ秒）"

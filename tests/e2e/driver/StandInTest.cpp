@@ -170,21 +170,22 @@ TEST_F(StandIn, DeletesAValueAndSaysWhenThereIsNone)
     EXPECT_EQ(remove(m_printer, L"\\", kScratchValueW), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 }
 
-TEST_F(StandIn, ListsTheQueuesOfThePrefix)
+TEST_F(StandIn, ListsTheQueuesOfThePrefixWithTheirDrivers)
 {
     const auto enumerate = Function<decltype(&EnumPrintersW)>("EnumPrintersW");
     DWORD needed = 0;
     DWORD returned = 0;
-    EXPECT_FALSE(enumerate(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &returned));
+    EXPECT_FALSE(enumerate(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &returned));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     std::vector<BYTE> buffer(needed);
     ASSERT_TRUE(
-        enumerate(PRINTER_ENUM_LOCAL, nullptr, 4, buffer.data(), needed, &needed, &returned));
-    const auto* records = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
-    bool found = false;
+        enumerate(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), needed, &needed, &returned));
+    const auto* records = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+    std::wstring driver;
     for (DWORD i = 0; i < returned; ++i)
-        found = found || std::wstring(records[i].pPrinterName) == L"E2E Printer";
-    EXPECT_TRUE(found) << returned << " queues listed";
+        if (std::wstring(records[i].pPrinterName) == L"E2E Printer")
+            driver = records[i].pDriverName;
+    EXPECT_EQ(driver, L"Wine PostScript Driver") << returned << " queues listed";
 }
 
 TEST_F(StandIn, FailsTheStoreItIsToldToFail)
