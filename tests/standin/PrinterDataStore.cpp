@@ -17,11 +17,15 @@
 // (RPC_S_SERVER_UNAVAILABLE).
 //
 // For tests, SETTINGTOOL_FAIL_STORE=<value name>:<error> makes SetPrinterDataExW of that value
-// fail with that error code and store nothing.
+// fail with that error code and store nothing. For the console's benchmark,
+// SETTINGTOOL_CALL_COUNTS=<file> has the process append to that file, as it ends, how often it
+// called each function ("OpenPrinterW 1000").
 #include <windows.h>
 #include <winspool.h>
 
+#include <cstring>
 #include <cwchar>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -33,6 +37,39 @@ const wchar_t kEnvironmentsKey[] = L"System\\CurrentControlSet\\Control\\Print\\
 const wchar_t kServer[] = L"\\\\e2e-server";
 const wchar_t kServerKey[] = L"Software\\SettingTool E2E\\Print server";
 const wchar_t kFailStoreVariable[] = L"SETTINGTOOL_FAIL_STORE";
+const wchar_t kCallCountsVariable[] = L"SETTINGTOOL_CALL_COUNTS";
+
+// The exported functions in the order of their counts.
+const char* const kFunctions[] = {"OpenPrinterW",      "ClosePrinter",         "GetPrinterDataExW",
+                                  "SetPrinterDataExW", "DeletePrinterDataExW", "EnumPrintersW",
+                                  "GetPrinterW",       "EnumPrinterDriversW"};
+LONG g_calls[std::size(kFunctions)] = {};
+
+void Count(const char* function)
+{
+    for (size_t i = 0; i < std::size(kFunctions); ++i)
+        if (std::strcmp(kFunctions[i], function) == 0)
+            InterlockedIncrement(&g_calls[i]);
+}
+
+// Appends the counts to the file SETTINGTOOL_CALL_COUNTS names, if it names one.
+void WriteCallCounts()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(kCallCountsVariable, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return;
+    const HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    std::string text;
+    for (size_t i = 0; i < std::size(kFunctions); ++i)
+        text += std::string(kFunctions[i]) + " " + std::to_string(g_calls[i]) + "\n";
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
 
 struct Printer
 {
@@ -198,6 +235,7 @@ BOOL Records(size_t count, size_t textUnits, LPBYTE buffer, DWORD size, LPDWORD 
 
 extern "C" BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE handle, LPPRINTER_DEFAULTSW defaults)
 {
+    Count("OpenPrinterW");
     if (handle == nullptr)
     {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -227,6 +265,7 @@ extern "C" BOOL WINAPI OpenPrinterW(LPWSTR name, LPHANDLE handle, LPPRINTER_DEFA
 
 extern "C" BOOL WINAPI ClosePrinter(HANDLE handle)
 {
+    Count("ClosePrinter");
     Printer* printer = static_cast<Printer*>(handle);
     {
         Lock lock;
@@ -244,6 +283,7 @@ extern "C" BOOL WINAPI ClosePrinter(HANDLE handle)
 extern "C" DWORD WINAPI GetPrinterDataExW(HANDLE handle, LPCWSTR keyName, LPCWSTR valueName,
                                           LPDWORD type, LPBYTE data, DWORD size, LPDWORD needed)
 {
+    Count("GetPrinterDataExW");
     const HKEY queueKey = QueueKeyOf(handle);
     if (queueKey == nullptr)
         return ERROR_INVALID_HANDLE;
@@ -271,6 +311,7 @@ extern "C" DWORD WINAPI GetPrinterDataExW(HANDLE handle, LPCWSTR keyName, LPCWST
 extern "C" DWORD WINAPI SetPrinterDataExW(HANDLE handle, LPCWSTR keyName, LPCWSTR valueName,
                                           DWORD type, LPBYTE data, DWORD size)
 {
+    Count("SetPrinterDataExW");
     const HKEY queueKey = QueueKeyOf(handle);
     if (queueKey == nullptr)
         return ERROR_INVALID_HANDLE;
@@ -289,6 +330,7 @@ extern "C" DWORD WINAPI SetPrinterDataExW(HANDLE handle, LPCWSTR keyName, LPCWST
 
 extern "C" DWORD WINAPI DeletePrinterDataExW(HANDLE handle, LPCWSTR keyName, LPCWSTR valueName)
 {
+    Count("DeletePrinterDataExW");
     const HKEY queueKey = QueueKeyOf(handle);
     if (queueKey == nullptr)
         return ERROR_INVALID_HANDLE;
@@ -306,6 +348,7 @@ extern "C" DWORD WINAPI DeletePrinterDataExW(HANDLE handle, LPCWSTR keyName, LPC
 extern "C" BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer,
                                      DWORD size, LPDWORD needed, LPDWORD returned)
 {
+    Count("EnumPrintersW");
     if (needed == nullptr || returned == nullptr || level != 2)
     {
         SetLastError(level != 2 ? ERROR_INVALID_LEVEL : ERROR_INVALID_PARAMETER);
@@ -341,6 +384,7 @@ extern "C" BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBY
 extern "C" BOOL WINAPI GetPrinterW(HANDLE handle, DWORD level, LPBYTE buffer, DWORD size,
                                    LPDWORD needed)
 {
+    Count("GetPrinterW");
     const HKEY queueKey = QueueKeyOf(handle);
     if (queueKey == nullptr || needed == nullptr || level != 2)
     {
@@ -359,6 +403,7 @@ extern "C" BOOL WINAPI GetPrinterW(HANDLE handle, DWORD level, LPBYTE buffer, DW
 extern "C" BOOL WINAPI EnumPrinterDriversW(LPWSTR name, LPWSTR, DWORD level, LPBYTE buffer,
                                            DWORD size, LPDWORD needed, LPDWORD returned)
 {
+    Count("EnumPrinterDriversW");
     if (needed == nullptr || returned == nullptr || level != 3)
     {
         SetLastError(level != 3 ? ERROR_INVALID_LEVEL : ERROR_INVALID_PARAMETER);
@@ -393,4 +438,11 @@ extern "C" BOOL WINAPI EnumPrinterDriversW(LPWSTR name, LPWSTR, DWORD level, LPB
                                        record.pName = put(drivers[i]);
                                        record.pMonitorName = put(monitors[i]);
                                    });
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_DETACH)
+        WriteCallCounts();
+    return TRUE;
 }
