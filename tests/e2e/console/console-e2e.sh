@@ -251,6 +251,12 @@ contains "Japanese console" "$out" "タイムアウト: 46 秒（46000 ミリ秒
 run 2 "an error in Japanese" -- standin "$cmd" set "Console E2E Two" --interval 0
 japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
 contains "Japanese error" "$japanese" "インターバル「0」は無効です。"
+run 1 "check --driver in Japanese" -- standin "$cmd" check --driver "E2E*" --timeout 99
+japanese="$(printf '%s\n' "$out" | iconv -f CP932 -t UTF-8)"
+contains "Japanese note" "$japanese" "Selected C: このキューでは、値を読み取るランゲージモニタがありません（ドライバ E2E Plain Driver にはランゲージモニタがありません）。"
+run 0 "no match in Japanese" -- standin "$cmd" set --driver "None*" --timeout 99
+japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
+contains "Japanese no match" "$japanese" "このコンピュータ: ドライバ名が「None*」に一致するプリンタキューはありません。"
 
 LANG=C.UTF-8 remove_queues
 rm -f /tmp/console-e2e.err
