@@ -93,10 +93,16 @@ std::wstring MachineOf(const std::wstring& queue)
     return machine;
 }
 
+// A machine's name ("" or "\\server") as the spooler keeps it: "\\server" in lower case.
+std::wstring MachineKey(const std::wstring& machine)
+{
+    return MachineOf(machine + L"\\");
+}
+
 // A machine's failure: machine is "" or "\\server".
 DWORD ErrorOf(const std::map<std::wstring, DWORD>& errors, const std::wstring& machine)
 {
-    const auto error = errors.find(MachineOf(machine + L"\\"));
+    const auto error = errors.find(MachineKey(machine));
     return error != errors.end() ? error->second : ERROR_SUCCESS;
 }
 
@@ -196,12 +202,12 @@ void host::spooler::AddDriver(const std::wstring& name, const std::wstring& moni
 
 void host::spooler::FailEnumeration(DWORD error, const std::wstring& machine)
 {
-    TheSpooler().enumerationErrors[MachineOf(machine + L"\\")] = error;
+    TheSpooler().enumerationErrors[MachineKey(machine)] = error;
 }
 
 void host::spooler::FailDriverEnumeration(DWORD error, const std::wstring& machine)
 {
-    TheSpooler().driverEnumerationErrors[MachineOf(machine + L"\\")] = error;
+    TheSpooler().driverEnumerationErrors[MachineKey(machine)] = error;
 }
 
 int host::spooler::Calls(const std::string& function)
@@ -289,7 +295,7 @@ BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, 
         const std::wstring on = MachineOf(queue);
         const bool listedHere =
             !machine.empty()
-                ? on == MachineOf(machine + L"\\")
+                ? on == MachineKey(machine)
                 : (flags & (on.empty() ? PRINTER_ENUM_LOCAL : PRINTER_ENUM_CONNECTIONS)) != 0;
         if (!listedHere)
             continue;

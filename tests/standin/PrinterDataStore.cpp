@@ -173,6 +173,12 @@ std::wstring QueueKeyPath(const std::wstring& name)
     return std::wstring(kPrintersKey) + L"\\" + name;
 }
 
+// Whether a machine name given to a listing names the stand-in's print server.
+bool IsTheServer(const wchar_t* name)
+{
+    return CompareStringOrdinal(name, -1, kServer, -1, TRUE) == CSTR_EQUAL;
+}
+
 // The names of a key's subkeys.
 std::vector<std::wstring> Subkeys(HKEY parent, const std::wstring& path)
 {
@@ -355,7 +361,7 @@ extern "C" BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBY
         return FALSE;
     }
     const bool server = (flags & PRINTER_ENUM_NAME) != 0 && name != nullptr && *name != L'\0';
-    if (server && CompareStringOrdinal(name, -1, kServer, -1, TRUE) != CSTR_EQUAL)
+    if (server && !IsTheServer(name))
     {
         SetLastError(RPC_S_SERVER_UNAVAILABLE);
         return FALSE;
@@ -409,8 +415,7 @@ extern "C" BOOL WINAPI EnumPrinterDriversW(LPWSTR name, LPWSTR, DWORD level, LPB
         SetLastError(level != 3 ? ERROR_INVALID_LEVEL : ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (name != nullptr && *name != L'\0' &&
-        CompareStringOrdinal(name, -1, kServer, -1, TRUE) != CSTR_EQUAL)
+    if (name != nullptr && *name != L'\0' && !IsTheServer(name))
     {
         SetLastError(RPC_S_SERVER_UNAVAILABLE);
         return FALSE;
