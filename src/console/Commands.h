@@ -14,6 +14,7 @@ enum ExitStatus
     kExitNotOpened = 3,     // a queue could not be opened (or the queues could not be listed)
     kExitStoreFailed = 4,   // a queue refused a store
     kExitRestartFailed = 5, // stored, but a print spooler could not be restarted
+    kExitInterrupted = 6,   // a break (Ctrl+C, Ctrl+Break, the console closed) ended the run
 };
 
 // The status that tells the more serious of two outcomes. A status must never claim more than

@@ -39,12 +39,20 @@ CJsonObject& CJsonObject::Member(const std::string& name, const std::string& jso
     return *this;
 }
 
-CJsonObject& CJsonObject::Names(const std::string& name, const std::vector<std::string>& values)
+CJsonObject& CJsonObject::Texts(const std::string& name, const std::vector<std::wstring>& values)
 {
     std::string json;
-    for (const std::string& value : values)
-        json += (json.empty() ? "\"" : ",\"") + value + "\"";
+    for (const std::wstring& value : values)
+        json += (json.empty() ? "" : ",") + JsonString(value);
     return Member(name, "[" + json + "]");
+}
+
+CJsonObject& CJsonObject::Names(const std::string& name, const std::vector<std::string>& values)
+{
+    std::vector<std::wstring> texts;
+    for (const std::string& value : values)
+        texts.emplace_back(value.begin(), value.end());
+    return Texts(name, texts);
 }
 
 CJsonObject& CJsonObject::Members(const CJsonObject& other)

@@ -36,6 +36,8 @@ class CJsonObject
     {
         return Member(name, value ? "true" : "false");
     }
+    // An array of texts: ["Fax","LPDSVC"].
+    CJsonObject& Texts(const std::string& name, const std::vector<std::wstring>& values);
     // An array of ASCII texts: ["interval","timeout"].
     CJsonObject& Names(const std::string& name, const std::vector<std::string>& values);
     CJsonObject& Object(const std::string& name, const CJsonObject& value)

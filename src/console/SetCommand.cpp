@@ -4,6 +4,7 @@
 #include "console/Commands.h"
 #include "console/Messages.h"
 #include "console/SettingText.h"
+#include "console/UnbrokenStep.h"
 #include "printer/SpoolerNames.h"
 #include "resource.h"
 #include "service/SpoolerRestart.h"
@@ -20,8 +21,9 @@ enum Tally
     kNotStored,
 };
 
-// What a restart of a machine's print spooler came to: what is said (on standard error unless it
-// worked), its word in JSON, and the exit status it calls for.
+// What a restart of a machine's print spooler came to: what is said of the spooler itself (on
+// standard error unless it was restarted), and for the restart as a whole its word in JSON and the
+// exit status it calls for.
 struct RestartResult
 {
     RestartOutcome outcome;
@@ -37,6 +39,20 @@ const RestartResult kRestartResults[] = {
      kExitRestartFailed},
     {RestartOutcome::Failed, IDS_CMD_RESTART_FAILED, 0, L"failed", kExitRestartFailed},
 };
+
+const RestartResult& ResultOf(RestartOutcome outcome)
+{
+    return *std::find_if(std::begin(kRestartResults), std::end(kRestartResults),
+                         [&](const RestartResult& r) { return r.outcome == outcome; });
+}
+
+std::wstring NameList(const std::vector<std::wstring>& names)
+{
+    std::wstring list;
+    for (const std::wstring& name : names)
+        list += (list.empty() ? L"" : Message(IDS_CMD_SEPARATOR)) + name;
+    return list;
+}
 
 // The values written, for the message that says so.
 std::wstring WrittenText(std::optional<DWORD> interval, std::optional<DWORD> timeout)
@@ -58,6 +74,15 @@ std::optional<DWORD> IfDiffering(std::optional<DWORD> asked, const StoredSetting
     return asked && !stored.Holds(*asked) ? asked : std::nullopt;
 }
 
+// A break waits until the queue holds all the values or none of them. What the visit read is what
+// a failed second store puts back.
+DWORD StoreUnbroken(CPrinterInfo& printer, std::optional<DWORD> interval,
+                    std::optional<DWORD> timeout, const CPrinterInfo::StoredValue& intervalRead)
+{
+    const CUnbrokenStep step;
+    return printer.Store(interval, timeout, &intervalRead);
+}
+
 QueueDone StoreDiffering(QueueVisit& visit, const Command& command, CReport& report)
 {
     const auto interval = IfDiffering(command.interval, visit.settings->interval);
@@ -69,7 +94,8 @@ QueueDone StoreDiffering(QueueVisit& visit, const Command& command, CReport& rep
         report.Say(IDS_CMD_UNCHANGED, {visit.name});
         done = {CJsonObject().Text("result", L"unchanged"), kExitDone, kUnchanged};
     }
-    else if (const DWORD error = visit.printer->Store(interval, timeout))
+    else if (const DWORD error =
+                 StoreUnbroken(*visit.printer, interval, timeout, visit.settings->interval.value))
     {
         report.Complain(IDS_CMD_STORE_FAILED, {visit.name, NumberArgument(error)});
         done = {CJsonObject().Text("result", L"store-failed"), kExitStoreFailed, kNotStored, error};
@@ -112,19 +138,34 @@ QueueDone SetOn(QueueVisit& visit, const Command& command, CReport& report)
 
 int Restart(const std::wstring& machine, CReport& report)
 {
+    // A break waits until the spooler and its dependents run again, and what became of them is
+    // said.
+    const CUnbrokenStep step;
     const std::wstring where = machine.empty() ? Message(IDS_CMD_THIS_COMPUTER) : machine;
     report.Say(IDS_CMD_RESTARTING, {where});
-    const RestartOutcome outcome = RestartSpooler(machine.empty() ? nullptr : machine.c_str());
-    const RestartResult& result =
-        *std::find_if(std::begin(kRestartResults), std::end(kRestartResults),
-                      [&](const RestartResult& r) { return r.outcome == outcome; });
-    const std::vector<std::wstring> arguments = {where, Message(result.detail)};
-    if (result.status == kExitDone)
-        report.Say(result.message, arguments);
+    const RestartReport restart = RestartSpooler(machine.empty() ? nullptr : machine.c_str());
+    const RestartResult& spooler = ResultOf(restart.spooler);
+    const RestartResult& whole = ResultOf(restart.Outcome());
+    const std::vector<std::wstring> arguments = {where, Message(spooler.detail)};
+    if (whole.status == kExitDone && !restart.dependents.empty())
+        report.Say(IDS_CMD_RESTARTED_WITH_DEPENDENTS, {where, NameList(restart.dependents)});
+    else if (spooler.status == kExitDone)
+        report.Say(spooler.message, arguments);
     else
-        report.Complain(result.message, arguments);
-    report.Object(CJsonObject().Text("machine", machine).Text("restart", result.json));
-    return result.status;
+        report.Complain(spooler.message, arguments);
+    if (!restart.heldBy.empty())
+        report.Complain(IDS_CMD_DEPENDENT_HELD, {where, restart.heldBy});
+    if (!restart.leftStopped.empty())
+        report.Complain(IDS_CMD_DEPENDENTS_LEFT_STOPPED, {where, NameList(restart.leftStopped)});
+    report.Object(CJsonObject()
+                      .Text("machine", machine)
+                      .Text("restart", whole.json)
+                      .Texts("dependents", restart.dependents)
+                      .Text("heldBy", restart.heldBy.empty()
+                                          ? std::nullopt
+                                          : std::optional<std::wstring>(restart.heldBy))
+                      .Texts("leftStopped", restart.leftStopped));
+    return whole.status;
 }
 } // namespace
 

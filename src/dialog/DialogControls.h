@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <windows.h>
 
@@ -32,8 +33,10 @@ class CDialogControls
     virtual void FocusAndSelect(int boxId) = 0;
     // An OK message box with the exclamation icon, owned by the dialog; returns once it is closed.
     virtual void ShowMessage(const std::wstring& text, const std::wstring& caption) = 0;
-    virtual void BeginWaitCursor() = 0;
-    virtual void EndWaitCursor() = 0;
+    // Runs work to its end while the dialog shows status as its caption and the wait cursor over
+    // it. Meanwhile it paints and answers messages, but no key, click or close reaches it, and
+    // OK and Cancel are refused. An exception from work is thrown on from here.
+    virtual void RunBusy(const std::wstring& status, const std::function<void()>& work) = 0;
     // Ends the dialog with result (IDOK or IDCANCEL) once the handler that asks returns.
     virtual void Close(int result) = 0;
 

@@ -1,6 +1,7 @@
 #include "dialog/SettingToolDlg.h"
 
 #include "printer/PrinterInfo.h"
+#include "printer/SpoolerNames.h"
 #include "resource.h"
 #include "resources/ResourceString.h"
 #include "service/SpoolerRestart.h"
@@ -133,9 +134,13 @@ void CSettingToolDlg::OnOK()
         return;
     }
 
-    m_controls.BeginWaitCursor();
-    const RestartOutcome outcome = RestartSpooler();
-    m_controls.EndWaitCursor();
+    // A print server's queue is read by that server's language monitor, so its spooler is the
+    // one restarted.
+    const std::wstring machine = MachineOf(m_pPrinter->GetPrinterName());
+    RestartOutcome outcome = RestartOutcome::Failed;
+    m_controls.RunBusy(LoadResourceString(IDS_RESTARTING_SPOOLER), [&] {
+        outcome = RestartSpooler(machine.empty() ? nullptr : machine.c_str()).Outcome();
+    });
     if (outcome == RestartOutcome::SpoolerStopped)
         ShowMessage(IDS_SPOOLER_STOPPED);
     else if (outcome == RestartOutcome::Failed)

@@ -25,8 +25,10 @@ class CSettingToolWnd : public CDialog, public CDialogControls
     short GetSpinPos(int spinId) const override;
     void FocusAndSelect(int boxId) override;
     void ShowMessage(const std::wstring& text, const std::wstring& caption) override;
-    void BeginWaitCursor() override { CDialog::BeginWaitCursor(); }
-    void EndWaitCursor() override { CDialog::EndWaitCursor(); }
+    void RunBusy(const std::wstring& status, const std::function<void()>& work) override
+    {
+        CDialog::RunBusy(status.c_str(), work);
+    }
     void Close(int result) override { EndDialog(result); }
 
   protected:

@@ -1,10 +1,67 @@
 #include "framework/Dialog.h"
 
 #include "framework/WinApp.h"
+#include "handles/KernelHandle.h"
 
 #include <commctrl.h>
 
+#include <optional>
 #include <utility>
+
+namespace
+{
+HCURSOR WaitCursor()
+{
+    return ::LoadCursorA(nullptr, IDC_WAIT);
+}
+
+// The work of a busy dialog, handed to its thread.
+struct BusyWork
+{
+    const std::function<void()>& work;
+    std::exception_ptr failure;
+};
+
+DWORD WINAPI RunBusyWork(void* parameter)
+{
+    auto* busy = static_cast<BusyWork*>(parameter);
+    try
+    {
+        busy->work();
+    }
+    catch (...)
+    {
+        busy->failure = std::current_exception();
+    }
+    return 0;
+}
+
+// Dispatches this thread's messages, sent and posted, as they come until the object is
+// signalled. A WM_QUIT is left for the loop that runs the thread.
+void DispatchUntilSignalled(HANDLE object)
+{
+    std::optional<WPARAM> quit;
+    while (::MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_ALLINPUT) ==
+           WAIT_OBJECT_0 + 1)
+    {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            if (message.message == WM_QUIT)
+            {
+                quit = message.wParam;
+                continue;
+            }
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    // Also after a failed wait: the work must be over before its data goes.
+    ::WaitForSingleObject(object, INFINITE);
+    if (quit)
+        ::PostQuitMessage(static_cast<int>(*quit));
+}
+} // namespace
 
 INT_PTR CDialog::DoModal()
 {
@@ -34,15 +91,29 @@ void CDialog::GotoDlgCtrl(const CWnd& control)
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control.GetSafeHwnd()), TRUE);
 }
 
-void CDialog::BeginWaitCursor()
+void CDialog::RunBusy(const wchar_t* caption, const std::function<void()>& work)
 {
-    m_hRestoreCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-}
-
-void CDialog::EndWaitCursor()
-{
-    ::SetCursor(m_hRestoreCursor != nullptr ? m_hRestoreCursor : ::LoadCursorA(nullptr, IDC_ARROW));
-    m_hRestoreCursor = nullptr;
+    // The work (a spooler restart) blocks for seconds: on this thread the dialog would stop
+    // painting, Windows would call it not responding after 5 s and offer to close it halfway.
+    // So a second thread does the work while this one dispatches the dialog's messages; the
+    // hand-over back is the thread's end.
+    const std::wstring savedCaption = GetWindowText();
+    SetWindowText(caption);
+    const bool wasDisabled = EnableWindow(false);
+    m_busy = true;
+    const HCURSOR savedCursor = ::SetCursor(WaitCursor());
+    BusyWork busy{work, nullptr};
+    const CKernelHandle thread(::CreateThread(nullptr, 0, &RunBusyWork, &busy, 0, nullptr));
+    if (thread)
+        DispatchUntilSignalled(thread.get());
+    else
+        RunBusyWork(&busy); // without a thread the work is still done, only the dialog waits
+    ::SetCursor(savedCursor);
+    m_busy = false;
+    EnableWindow(!wasDisabled);
+    SetWindowText(savedCaption.c_str());
+    if (busy.failure)
+        std::rethrow_exception(busy.failure);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -72,6 +143,15 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 
 INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_busy && message == WM_SETCURSOR)
+    {
+        // Sent to the disabled dialog too; TRUE keeps the controls from setting their own.
+        ::SetCursor(WaitCursor());
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
+    if (m_busy && message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+        return TRUE;
     if (message == WM_INITDIALOG)
         return OnInitDialog();
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK)

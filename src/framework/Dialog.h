@@ -3,6 +3,7 @@
 #include "framework/Wnd.h"
 
 #include <exception>
+#include <functional>
 
 // A modal dialog built on a dialog template, a Unicode window like its controls. One dialog
 // procedure dispatches to the virtual handlers; an exception thrown in a handler ends the dialog
@@ -32,8 +33,11 @@ class CDialog : public CWnd
     void EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }
     // Moves the focus to a control the way the Tab key does (an edit box gets its text selected).
     void GotoDlgCtrl(const CWnd& control);
-    void BeginWaitCursor();
-    void EndWaitCursor();
+    // Runs work to its end on a thread of its own while this one keeps taking the dialog's
+    // messages, with caption as the dialog's caption and the wait cursor over it. The dialog is
+    // disabled meanwhile, and OK and Cancel (which a close may still send) are refused. An
+    // exception from work is rethrown here.
+    void RunBusy(const wchar_t* caption, const std::function<void()>& work);
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -42,5 +46,5 @@ class CDialog : public CWnd
     UINT m_templateId;
     CWnd* m_pParent;
     std::exception_ptr m_pendingException;
-    HCURSOR m_hRestoreCursor = nullptr;
+    bool m_busy = false;
 };

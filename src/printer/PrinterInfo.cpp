@@ -155,7 +155,7 @@ DWORD CPrinterInfo::SetIoTimeout(DWORD milliseconds)
 }
 
 DWORD CPrinterInfo::Store(std::optional<DWORD> intervalMilliseconds,
-                          std::optional<DWORD> timeoutMilliseconds)
+                          std::optional<DWORD> timeoutMilliseconds, const StoredValue* intervalNow)
 {
     if (!intervalMilliseconds || !timeoutMilliseconds)
     {
@@ -165,7 +165,8 @@ DWORD CPrinterInfo::Store(std::optional<DWORD> intervalMilliseconds,
             return SetIoTimeout(*timeoutMilliseconds);
         return ERROR_SUCCESS;
     }
-    const StoredValue before = ReadStored(Setting::StatusInterval);
+    const StoredValue before =
+        intervalNow != nullptr ? *intervalNow : ReadStored(Setting::StatusInterval);
     if (before.error != ERROR_SUCCESS)
         return before.error;
     const DWORD intervalResult = SetStatusInterval(*intervalMilliseconds);

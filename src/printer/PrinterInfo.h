@@ -64,9 +64,10 @@ class CPrinterInfo
     // Stores the values given (nullopt: that setting is left alone), all or nothing: when the
     // second store fails, the first setting is put back exactly as it was, deleted if it did not
     // exist. Nothing is stored when the first setting's present value cannot be read, since it
-    // could not be put back. Returns the code of the call that failed, or ERROR_SUCCESS.
-    DWORD Store(std::optional<DWORD> intervalMilliseconds,
-                std::optional<DWORD> timeoutMilliseconds);
+    // could not be put back. intervalNow is that value when the caller has just read it; null:
+    // it is read here. Returns the code of the call that failed, or ERROR_SUCCESS.
+    DWORD Store(std::optional<DWORD> intervalMilliseconds, std::optional<DWORD> timeoutMilliseconds,
+                const StoredValue* intervalNow = nullptr);
     DWORD SetSettings(DWORD intervalMilliseconds, DWORD timeoutMilliseconds)
     {
         return Store(intervalMilliseconds, timeoutMilliseconds);

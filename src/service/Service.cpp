@@ -2,7 +2,13 @@
 
 #include "service/ServiceException.h"
 
-CService::CService(const wchar_t* name, const wchar_t* machine)
+namespace
+{
+// The list may grow between the call that sizes it and the one that fills it.
+const int kListAttempts = 3;
+} // namespace
+
+CService::CService(const wchar_t* name, const wchar_t* machine) : m_name(name)
 {
     const CServiceHandle manager(OpenSCManagerW(machine, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager)
@@ -57,4 +63,29 @@ bool CService::Start(BOOL wait)
     if (!StartServiceW(m_service.get(), 0, nullptr))
         return false;
     return wait ? WaitFor(SERVICE_RUNNING) : true;
+}
+
+std::vector<std::wstring> CService::ActiveDependents() const
+{
+    std::vector<ENUM_SERVICE_STATUSW> records;
+    DWORD needed = 0;
+    DWORD count = 0;
+    for (int attempt = 0; attempt < kListAttempts; ++attempt)
+    {
+        const DWORD bytes = static_cast<DWORD>(records.size() * sizeof(ENUM_SERVICE_STATUSW));
+        if (EnumDependentServicesW(m_service.get(), SERVICE_ACTIVE,
+                                   records.empty() ? nullptr : records.data(), bytes, &needed,
+                                   &count))
+        {
+            std::vector<std::wstring> names;
+            for (DWORD i = 0; i < count; ++i)
+                names.emplace_back(records[i].lpServiceName);
+            return names;
+        }
+        if (GetLastError() != ERROR_MORE_DATA)
+            break;
+        // The names follow the records in the same buffer.
+        records.resize((needed + sizeof(ENUM_SERVICE_STATUSW) - 1) / sizeof(ENUM_SERVICE_STATUSW));
+    }
+    return {};
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 // How a restart of the print spooler ended.
 enum class RestartOutcome
 {
@@ -8,7 +11,28 @@ enum class RestartOutcome
     SpoolerStopped, // not running after the attempt: printing is stopped on that machine
 };
 
+// What a restart did to the print spooler and to the running services that depend on it, which
+// Windows does not let it stop without.
+struct RestartReport
+{
+    // What became of the spooler itself.
+    RestartOutcome spooler = RestartOutcome::Failed;
+    // The services that depended on it and were running, in the order they were to be stopped.
+    std::vector<std::wstring> dependents;
+    // The one of them that did not stop: the spooler was then not stopped at all. "": none.
+    std::wstring heldBy;
+    // Those that were stopped and do not run again.
+    std::vector<std::wstring> leftStopped;
+
+    // The restart as a whole: Restarted only when the spooler and every dependent run again.
+    RestartOutcome Outcome() const;
+};
+
 // Restarts the print spooler of a machine (null: this one) so that it reads the stored settings
-// again: stop with a bounded wait, a 3 s pause, start with a bounded wait, then, unless both
-// were seen, one more look at its state. Blocks for at most about 23 s; never throws.
-RestartOutcome RestartSpooler(const wchar_t* machine = nullptr);
+// again: its running dependents stopped first, the spooler stopped with a bounded wait, a 3 s
+// pause, the spooler started with a bounded wait, then the dependents started again in the
+// reverse order; unless the spooler was seen both stopped and running, one more look at its
+// state. A dependent that does not stop leaves everything running as it was. Every wait is
+// bounded (about 23 s for the spooler, 10 s for each stop or start of a dependent); never
+// throws.
+RestartReport RestartSpooler(const wchar_t* machine = nullptr);

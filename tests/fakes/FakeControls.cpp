@@ -3,6 +3,7 @@
 #include "dialog/RunSettingsDialog.h"
 #include "dialog/SettingToolDlg.h"
 #include "host_calls.h"
+#include "host_text.h"
 
 #include <algorithm>
 
@@ -81,14 +82,11 @@ void FakeControls::ShowMessage(const std::wstring& text, const std::wstring& cap
     MessageBoxW(kDialogWindow, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-void FakeControls::BeginWaitCursor()
+void FakeControls::RunBusy(const std::wstring& status, const std::function<void()>& work)
 {
-    host::CallLog().push_back("BeginWaitCursor");
-}
-
-void FakeControls::EndWaitCursor()
-{
-    host::CallLog().push_back("EndWaitCursor");
+    host::CallLog().push_back("Busy " + host::text::ToAnsi(status));
+    work();
+    host::CallLog().push_back("Busy ends");
 }
 
 void FakeControls::Close(int result)

@@ -1,4 +1,5 @@
-// kernel32 stand-ins: last error, a Sleep that only records, the module handle and the loader.
+// kernel32 stand-ins: last error, a Sleep that only records, critical sections, the module handle
+// and the loader.
 #include "host_calls.h"
 #include "host_messages.h"
 #include "host_services.h"
@@ -45,6 +46,18 @@ void WINAPI SetLastError(DWORD error)
 void WINAPI Sleep(DWORD milliseconds)
 {
     host::CallLog().push_back("Sleep " + std::to_string(milliseconds));
+}
+
+void WINAPI InitializeCriticalSection(CRITICAL_SECTION*) {}
+
+void WINAPI EnterCriticalSection(CRITICAL_SECTION*)
+{
+    host::CallLog().push_back("EnterCriticalSection");
+}
+
+void WINAPI LeaveCriticalSection(CRITICAL_SECTION*)
+{
+    host::CallLog().push_back("LeaveCriticalSection");
 }
 
 HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName)

@@ -4,6 +4,8 @@
 
 #include "resources/ResourceString.h"
 
+#include <host_text.h>
+
 namespace
 {
 class ApplySettingsTest : public DialogSession
@@ -75,7 +77,7 @@ TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
     EXPECT_TRUE(host::MessageBoxes().empty());
 }
 
-TEST_F(ApplySettingsTest, TheValuesAreStoredThenTheSpoolerRestartsUnderTheWaitCursor)
+TEST_F(ApplySettingsTest, TheValuesAreStoredThenTheSpoolerRestartsWhileTheDialogSaysSo)
 {
     RunDialog([](DialogUser& user) { user.Click(IDOK); });
     const auto& log = host::CallLog();
@@ -84,16 +86,14 @@ TEST_F(ApplySettingsTest, TheValuesAreStoredThenTheSpoolerRestartsUnderTheWaitCu
     EXPECT_EQ(std::count(log.begin(), stop, "SetPrinterDataEx BackgroundStatusInterval"), 1);
     EXPECT_EQ(std::count(log.begin(), stop, "SetPrinterDataEx QuenloTimeout"), 1);
     EXPECT_EQ(std::count(stop, log.end(), "Sleep 3000"), 1);
-    // The wait cursor shows for the whole restart, and only then.
-    const std::vector<std::string> cursor = {"BeginWaitCursor", "EndWaitCursor"};
-    std::vector<std::string> seen;
-    std::copy_if(log.begin(), log.end(), std::back_inserter(seen), [](const std::string& call) {
-        return call.find("WaitCursor") != std::string::npos;
-    });
-    EXPECT_EQ(seen, cursor);
-    EXPECT_LT(std::find(log.begin(), log.end(), "BeginWaitCursor"), stop);
-    EXPECT_GT(std::find(log.begin(), log.end(), "EndWaitCursor"),
-              std::find(log.begin(), log.end(), "StartService Spooler"));
+    // The dialog is busy, saying so, for the whole restart and only then.
+    const auto busy =
+        std::find(log.begin(), log.end(),
+                  "Busy " + host::text::ToAnsi(LoadResourceString(IDS_RESTARTING_SPOOLER)));
+    const auto idle = std::find(log.begin(), log.end(), "Busy ends");
+    EXPECT_LT(busy, std::find(log.begin(), log.end(), "EnumDependentServices Spooler"));
+    EXPECT_GT(idle, std::find(log.begin(), log.end(), "StartService Spooler"));
+    EXPECT_NE(idle, log.end());
 }
 
 TEST_F(ApplySettingsTest, AnUnfinishedTextIsRefusedWithTheFocusOnItsBoxAndNothingStored)
@@ -185,6 +185,12 @@ TEST_F(ApplySettingsTest, TheRestartIsReportedAfterTheSettingsAreStoredAsWhatItL
          nullptr,
          SERVICE_RUNNING,
          0},
+        {"a dependent that does not stop keeps it running",
+         SERVICE_RUNNING,
+         {},
+         [] { AddService(L"Fax", SERVICE_RUNNING, kStopRefused, {L"Spooler"}); },
+         SERVICE_RUNNING,
+         IDS_RESTART_FAILED},
     };
     for (const auto& c : cases)
     {
@@ -202,6 +208,18 @@ TEST_F(ApplySettingsTest, TheRestartIsReportedAfterTheSettingsAreStoredAsWhatItL
         EXPECT_EQ(State(L"Spooler"), c.spooler) << c.what;
         EXPECT_EQ(OpenHandles(), 0) << c.what;
     }
+}
+
+TEST_F(ApplySettingsTest, APrintServersQueueHasThatServersSpoolerRestarted)
+{
+    const wchar_t kServerQueue[] = L"\\\\printhost\\Front Desk";
+    host::spooler::AddQueue(kServerQueue);
+    host::services::AddMachine(L"\\\\printhost");
+    CPrinterInfo printer(kServerQueue);
+    host::SetModalDriver([](DialogUser& user) { user.Click(IDOK); });
+    EXPECT_EQ(RunSettingsDialog(printer), IDOK);
+    EXPECT_TRUE(Logged("ControlService Spooler@\\\\printhost 1"));
+    EXPECT_FALSE(Logged("ControlService Spooler 1"));
 }
 
 TEST_F(ApplySettingsTest, CancelStoresNothingAndLeavesTheSpoolerAlone)

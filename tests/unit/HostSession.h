@@ -23,7 +23,12 @@ class HostSession : public ::testing::Test
         host::spooler::AddQueue(kQueue);
         host::services::AddService(L"Spooler", SERVICE_RUNNING);
     }
-    void TearDown() override { host::ResetAll(); }
+    // No test leaves a service or service-manager handle open.
+    void TearDown() override
+    {
+        EXPECT_EQ(host::services::OpenHandles(), 0);
+        host::ResetAll();
+    }
 
     static void Store(std::optional<DWORD> interval, std::optional<DWORD> timeout)
     {

@@ -144,11 +144,12 @@ TEST_F(ServiceTest, TheStateCanBeAskedOnceMore)
 TEST_F(ServiceTest, RestartStopsPausesThreeSecondsAndStarts)
 {
     const DWORD before = ProcessId(L"Spooler");
-    EXPECT_EQ(RestartSpooler(), RestartOutcome::Restarted);
+    EXPECT_EQ(RestartSpooler().Outcome(), RestartOutcome::Restarted);
     EXPECT_EQ(Log(), (std::vector<std::string>{
-                         "QueryServiceStatus Spooler", "ControlService Spooler 1",
-                         "QueryServiceStatus Spooler", "Sleep 3000", "QueryServiceStatus Spooler",
-                         "StartService Spooler", "QueryServiceStatus Spooler"}));
+                         "EnumDependentServices Spooler", "QueryServiceStatus Spooler",
+                         "ControlService Spooler 1", "QueryServiceStatus Spooler", "Sleep 3000",
+                         "QueryServiceStatus Spooler", "StartService Spooler",
+                         "QueryServiceStatus Spooler"}));
     EXPECT_NE(ProcessId(L"Spooler"), before);
     EXPECT_EQ(OpenHandles(), 0);
 }
@@ -196,18 +197,117 @@ TEST_F(ServiceTest, RestartTellsAStillRunningSpoolerFromAStoppedOne)
         AddService(L"Spooler", c.state, c.behaviour);
         if (c.deny != nullptr)
             c.deny();
-        EXPECT_EQ(RestartSpooler(), c.outcome) << c.what;
+        EXPECT_EQ(RestartSpooler().Outcome(), c.outcome) << c.what;
         EXPECT_EQ(State(L"Spooler"), c.finalState) << c.what;
         EXPECT_EQ(Logged("StartService Spooler"), c.startRequested) << c.what;
         EXPECT_EQ(OpenHandles(), 0) << c.what;
     }
 }
 
+// The stops and starts that a restart asks for, in order.
+std::vector<std::string> Requests()
+{
+    std::vector<std::string> requests;
+    for (const std::string& call : host::CallLog())
+        if (call.rfind("ControlService ", 0) == 0 || call.rfind("StartService ", 0) == 0 ||
+            call == "Sleep 3000")
+            requests.push_back(call);
+    return requests;
+}
+
+// Windows does not stop a service while services that depend on it run.
+TEST_F(ServiceTest, RestartStopsTheRunningDependentsFirstAndStartsThemAgainInTheReverseOrder)
+{
+    AddService(L"Fax", SERVICE_RUNNING, {}, {L"Spooler"});
+    AddService(L"Vendor", SERVICE_RUNNING, {}, {L"Fax"});
+    AddService(L"LPDSVC", SERVICE_STOPPED, {}, {L"Spooler"});
+    const RestartReport report = RestartSpooler();
+    EXPECT_EQ(report.Outcome(), RestartOutcome::Restarted);
+    EXPECT_EQ(report.dependents, (std::vector<std::wstring>{L"Vendor", L"Fax"}));
+    EXPECT_EQ(Requests(), (std::vector<std::string>{
+                              "ControlService Vendor 1", "ControlService Fax 1",
+                              "ControlService Spooler 1", "Sleep 3000", "StartService Spooler",
+                              "StartService Fax", "StartService Vendor"}));
+    EXPECT_EQ(State(L"Vendor"), static_cast<DWORD>(SERVICE_RUNNING));
+    EXPECT_EQ(State(L"LPDSVC"), static_cast<DWORD>(SERVICE_STOPPED));
+}
+
+TEST_F(ServiceTest, ADependentThatDoesNotStopOrStartAgainIsNamedAndNothingIsLeftHalfDone)
+{
+    const DWORD kRunning = SERVICE_RUNNING;
+    const DWORD kStopped = SERVICE_STOPPED;
+    const struct
+    {
+        const char* what;
+        Behaviour spooler, fax, vendor;
+        RestartOutcome spoolerOutcome;
+        const wchar_t* heldBy;
+        std::vector<std::wstring> leftStopped;
+        DWORD spoolerState, faxState, vendorState;
+    } cases[] = {
+        {"the first to stop refuses: nothing stops",
+         {},
+         {},
+         kStopRefused,
+         RestartOutcome::Failed,
+         L"Vendor",
+         {},
+         kRunning,
+         kRunning,
+         kRunning},
+        {"the second to stop refuses: the first starts again",
+         {},
+         kStopRefused,
+         {},
+         RestartOutcome::Failed,
+         L"Fax",
+         {},
+         kRunning,
+         kRunning,
+         kRunning},
+        {"one does not start again, nor what depends on it",
+         {},
+         kStartRefused,
+         {},
+         RestartOutcome::Restarted,
+         L"",
+         {L"Fax", L"Vendor"},
+         kRunning,
+         kStopped,
+         kStopped},
+        {"the spooler does not start: nor do they",
+         kStartRefused,
+         {},
+         {},
+         RestartOutcome::SpoolerStopped,
+         L"",
+         {L"Fax", L"Vendor"},
+         kStopped,
+         kStopped,
+         kStopped},
+    };
+    for (const auto& c : cases)
+    {
+        SetUp();
+        AddService(L"Spooler", SERVICE_RUNNING, c.spooler);
+        AddService(L"Fax", SERVICE_RUNNING, c.fax, {L"Spooler"});
+        AddService(L"Vendor", SERVICE_RUNNING, c.vendor, {L"Fax"});
+        const RestartReport report = RestartSpooler();
+        EXPECT_EQ(report.spooler, c.spoolerOutcome) << c.what;
+        EXPECT_NE(report.Outcome(), RestartOutcome::Restarted) << c.what;
+        EXPECT_EQ(report.heldBy, c.heldBy) << c.what;
+        EXPECT_EQ(report.leftStopped, c.leftStopped) << c.what;
+        EXPECT_EQ(State(L"Spooler"), c.spoolerState) << c.what;
+        EXPECT_EQ(State(L"Fax"), c.faxState) << c.what;
+        EXPECT_EQ(State(L"Vendor"), c.vendorState) << c.what;
+    }
+}
+
 TEST_F(ServiceTest, ARestartOfAnotherMachineUsesThatMachinesServiceManager)
 {
     AddMachine(L"\\\\printhost");
-    EXPECT_EQ(RestartSpooler(L"\\\\printhost"), RestartOutcome::Restarted);
+    EXPECT_EQ(RestartSpooler(L"\\\\printhost").Outcome(), RestartOutcome::Restarted);
     EXPECT_TRUE(Logged("ControlService Spooler@\\\\printhost 1"));
-    EXPECT_EQ(RestartSpooler(L"\\\\elsewhere"), RestartOutcome::Failed);
+    EXPECT_EQ(RestartSpooler(L"\\\\elsewhere").Outcome(), RestartOutcome::Failed);
 }
 } // namespace

@@ -134,7 +134,7 @@ TEST(WineServices, TheSpoolerStopsAndStartsWithinItsWaits)
         EXPECT_NE(e2e::SpoolerProcessId(), before);
     }
     const DWORD before = e2e::SpoolerProcessId();
-    EXPECT_EQ(RestartSpooler(), RestartOutcome::Restarted);
+    EXPECT_EQ(RestartSpooler().Outcome(), RestartOutcome::Restarted);
     EXPECT_NE(e2e::SpoolerProcessId(), before);
 }
 
@@ -144,7 +144,7 @@ TEST(WineServices, ASpoolerThatCannotStartAgainIsReportedAsStopped)
     {
         const e2e::SpoolerDisabled disabled; // the stop works, the start is refused
         ASSERT_TRUE(disabled.Applied());
-        EXPECT_EQ(RestartSpooler(), RestartOutcome::SpoolerStopped);
+        EXPECT_EQ(RestartSpooler().Outcome(), RestartOutcome::SpoolerStopped);
         EXPECT_EQ(e2e::SpoolerProcessId(), 0u);
     }
     EXPECT_NE(e2e::SpoolerProcessId(), 0u);

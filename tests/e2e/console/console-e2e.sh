@@ -160,10 +160,37 @@ contains "check --json" "$out" '{"queue":"Console E2E Two",'"$ps"'"result":"diff
 # A restart that stops the spooler and cannot start it again: printing is stopped, and said so.
 wine reg add "$cmd_overrides" /v winspool.drv /d native /f >/dev/null
 run 5 "set with the spooler disabled" -- wine "$helper" spooler-disabled "$(winepath -w "$cmd")" set "Console E2E Two" --timeout 46 --json
-contains "spooler stopped" "$out" '{"machine":"","restart":"spooler-stopped"}'
+contains "spooler stopped" "$out" '{"machine":"","restart":"spooler-stopped","dependents":[],"heldBy":null,"leftStopped":[]}'
 contains "spooler stopped" "$err" "This computer: The settings were saved, but the print spooler was stopped and could not be started again."
 wine reg delete "$cmd_overrides" /f >/dev/null 2>&1
 [ "$(spooler_pid)" != 0 ] || fail "the spooler was not started again after the run"
+
+# Ctrl+C while set restarts the spooler: the break waits until the spooler runs again, then ends
+# the run with its own status. Wine's service trace shows the spooler's dependents asked for before
+# the stop (Wine lists none: its EnumDependentServicesW is a stub).
+spooler="$(spooler_pid)"
+WINEDEBUG=trace+service,fixme+service WINEDLLOVERRIDES=winspool.drv=n wine "$cmd" set "Console E2E" \
+    --timeout 47 >/tmp/console-e2e.out 2>/tmp/console-e2e.err &
+pid=$!
+for _ in $(seq 200); do
+    grep -q "restarting the print spooler" /tmp/console-e2e.out && break
+    sleep 0.1
+done
+sleep 1 # inside the 3 s pause between the stop and the start
+kill -INT "$pid"
+wait "$pid"
+status=$?
+echo "[$status] Ctrl+C during the restart"
+[ "$status" = 6 ] || fail "Ctrl+C during the restart: exit status $status, expected 6"
+contains "Ctrl+C during the restart" "$(cat /tmp/console-e2e.out)" "This computer: the print spooler was restarted."
+now="$(spooler_pid)"
+[ "$now" != 0 ] && [ "$now" != "$spooler" ] || fail "Ctrl+C during the restart: spooler $spooler, now $now"
+trace="$(grep -n -E 'EnumDependentServicesW|ControlService' /tmp/console-e2e.err)"
+case "$trace" in
+*EnumDependentServicesW*ControlService*) ;;
+*) fail "the dependents were not asked for before the stop: $trace" ;;
+esac
+rm -f /tmp/console-e2e.out
 
 # Queues selected by their driver or its language monitor. Wine's own spooler lists the queues and
 # the drivers (with their language monitors) but cannot store under the key the programs use.

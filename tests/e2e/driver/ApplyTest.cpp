@@ -5,6 +5,9 @@
 #include "Session.h"
 #include "Wait.h"
 #include "Windows.h"
+#include "resource.h"
+
+#include <algorithm>
 
 namespace e2e
 {
@@ -98,6 +101,38 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ApplyRefuses,
                                          Unfinished{"TimeoutThree", Box::Timeout, "3"},
                                          Unfinished{"TimeoutEmpty", Box::Timeout, ""}),
                          RowName());
+
+using ApplyBusy = OnTheDialog<ProgramTest>;
+
+// The restart after OK takes seconds (a 3 s pause at the least). Meanwhile the dialog answers at
+// once, says what it does, and neither a close nor Cancel ends it: it closes as OK does.
+TEST_F(ApplyBusy, TheDialogAnswersAndSaysItRestartsTheSpoolerUntilItClosesAsOkDoes)
+{
+    const Controls& c = open->controls;
+    const std::string restarting = ToolString(IDS_RESTARTING_SPOOLER);
+    ASSERT_FALSE(restarting.empty());
+    PostClick(c.ok);
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(c.dialog) == restarting; }, kActionTimeoutMs));
+    EXPECT_FALSE(IsWindowEnabled(c.dialog)) << "the dialog takes input";
+    PostMessageW(c.dialog, WM_CLOSE, 0, 0);
+    PostClick(c.cancel);
+    int answers = 0;
+    ULONGLONG slowest = 0;
+    while (IsWindowVisible(c.dialog))
+    {
+        const ULONGLONG sent = GetTickCount64();
+        DWORD_PTR result = 0;
+        ASSERT_NE(SendMessageTimeoutW(c.dialog, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result), 0)
+            << "no answer after " << answers << " answers";
+        slowest = std::max(slowest, GetTickCount64() - sent);
+        ++answers;
+        Sleep(100);
+    }
+    EXPECT_GE(answers, 20) << "the restart was not under way for 3 s";
+    EXPECT_LT(slowest, 1000u) << "an answer took " << slowest << " ms";
+    EXPECT_EQ(open->run.WaitForExit(kRestartTimeoutMs), 0) << "not closed as OK closes it";
+    EXPECT_NE(SpoolerProcessId(), spooler) << "the spooler was not restarted";
+}
 
 using ApplyCancel = OnTheDialog<ProgramTest>;
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace host::services
 {
@@ -27,8 +28,10 @@ constexpr Behaviour kStartNeverEnds{0, -1};
 constexpr Behaviour kNeverEnds{-1, -1};
 
 void Reset();
-// Adds the service, or replaces it with these (also under handles open on it).
-void AddService(const std::wstring& name, DWORD state, Behaviour behaviour = {});
+// Adds the service, or replaces it with these (also under handles open on it). It depends on the
+// services named: it starts only while they run, and they do not stop while it runs.
+void AddService(const std::wstring& name, DWORD state, Behaviour behaviour = {},
+                std::vector<std::wstring> dependsOn = {});
 DWORD State(const std::wstring& name);
 // A new process id after each start, as the spooler gets.
 DWORD ProcessId(const std::wstring& name);

@@ -56,6 +56,8 @@ typedef INT_PTR(WINAPI* FARPROC)();
 #define ERROR_SERVICE_CANNOT_ACCEPT_CTRL 1061L
 #define ERROR_SERVICE_NOT_ACTIVE 1062L
 #define ERROR_SERVICE_ALREADY_RUNNING 1056L
+#define ERROR_DEPENDENT_SERVICES_RUNNING 1051L
+#define ERROR_SERVICE_DEPENDENCY_FAIL 1068L
 #define ERROR_CANCELLED 1223L
 #define ERROR_UNKNOWN_PRINTER_DRIVER 1797L
 #define ERROR_INVALID_PRINTER_NAME 1801L
@@ -79,10 +81,20 @@ typedef INT_PTR(WINAPI* FARPROC)();
 #define MB_ICONEXCLAMATION 0x00000030L
 
 // kernel32
+#define INFINITE 0xFFFFFFFF
 DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
 void WINAPI Sleep(DWORD milliseconds);
 HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
+
+// One thread runs here, so a critical section is never waited for; its entries and exits are
+// logged ("EnterCriticalSection").
+typedef struct _CRITICAL_SECTION
+{
+} CRITICAL_SECTION;
+void WINAPI InitializeCriticalSection(CRITICAL_SECTION* section);
+void WINAPI EnterCriticalSection(CRITICAL_SECTION* section);
+void WINAPI LeaveCriticalSection(CRITICAL_SECTION* section);
 
 // The loader: one system folder, C:\Windows\system32, whose winspool.drv is the in-memory
 // spooler (host_spooler.h); no other DLL exists.
@@ -109,6 +121,7 @@ DECLARE_HANDLE(SC_HANDLE);
 #define SERVICE_RUNNING 0x00000004
 #define SERVICE_CONTROL_STOP 0x00000001
 #define SERVICE_WIN32_OWN_PROCESS 0x00000010
+#define SERVICE_ACTIVE 0x00000001
 
 typedef struct _SERVICE_STATUS
 {
@@ -121,9 +134,18 @@ typedef struct _SERVICE_STATUS
     DWORD dwWaitHint;
 } SERVICE_STATUS, *LPSERVICE_STATUS;
 
+typedef struct _ENUM_SERVICE_STATUSW
+{
+    LPWSTR lpServiceName;
+    LPWSTR lpDisplayName;
+    SERVICE_STATUS ServiceStatus;
+} ENUM_SERVICE_STATUSW, *LPENUM_SERVICE_STATUSW;
+
 SC_HANDLE WINAPI OpenSCManagerW(LPCWSTR machineName, LPCWSTR databaseName, DWORD desiredAccess);
 SC_HANDLE WINAPI OpenServiceW(SC_HANDLE manager, LPCWSTR serviceName, DWORD desiredAccess);
 BOOL WINAPI CloseServiceHandle(SC_HANDLE handle);
 BOOL WINAPI QueryServiceStatus(SC_HANDLE service, LPSERVICE_STATUS status);
 BOOL WINAPI ControlService(SC_HANDLE service, DWORD control, LPSERVICE_STATUS status);
 BOOL WINAPI StartServiceW(SC_HANDLE service, DWORD argc, LPCWSTR* argv);
+BOOL WINAPI EnumDependentServicesW(SC_HANDLE service, DWORD state, LPENUM_SERVICE_STATUSW services,
+                                   DWORD bufferSize, LPDWORD bytesNeeded, LPDWORD returned);

@@ -1,6 +1,9 @@
 // set: stores what differs, all or nothing per queue, and restarts only where it stored.
 #include "ConsoleSession.h"
 
+#include "console/Messages.h"
+#include "resource.h"
+
 namespace
 {
 using namespace consoletest;
@@ -78,8 +81,13 @@ TEST_F(SetCommandTest, OnlyTheValueThatDiffersIsWritten)
         {1000, 60000, {"SetPrinterDataEx BackgroundStatusInterval"}, "interval 2.5 s"},
         // A value that is missing, or stored in another form, is not what was asked for.
         {std::nullopt, 60000, {"SetPrinterDataEx BackgroundStatusInterval"}, "interval 2.5 s"},
+        // The interval as the visit read it is what a failed second store would put back.
+        {1000,
+         90000,
+         {"SetPrinterDataEx BackgroundStatusInterval", "SetPrinterDataEx QuenloTimeout"},
+         "interval 2.5 s, timeout 60 s"},
     };
-    for (const auto& c : cases)
+    for (auto c : cases)
     {
         SetUp();
         Store(c.interval, c.timeout);
@@ -87,7 +95,11 @@ TEST_F(SetCommandTest, OnlyTheValueThatDiffersIsWritten)
         EXPECT_EQ(Run({"set", kQueueName, "--interval", "2.5", "--timeout", "60", "--no-restart"}),
                   kExitDone)
             << c.said;
+        // A break waits for the stores of a queue.
+        c.calls.insert(c.calls.begin(), "EnterCriticalSection");
+        c.calls.push_back("LeaveCriticalSection");
         EXPECT_EQ(host::CallLog(), c.calls) << c.said;
+        EXPECT_EQ(host::spooler::Calls("GetPrinterDataExW"), 2) << "each value read once";
         EXPECT_EQ(Lines(Out())[0], std::string("Office Laser: settings stored (") + c.said + ").");
         EXPECT_EQ(StoredInterval(), 2500u);
         EXPECT_EQ(StoredTimeout(), 60000u);
@@ -119,45 +131,97 @@ TEST_F(SetCommandTest, JsonGivesEachQueuesResultAndEachRestart)
                                 "{\"queue\":\"Refusing\"," + std::string(kLaserDriverJson) +
                                     ",\"result\":\"store-failed\",\"written\":[],"
                                     "\"error\":5}",
-                                "{\"machine\":\"\",\"restart\":\"done\"}",
+                                "{\"machine\":\"\",\"restart\":\"done\",\"dependents\":[],"
+                                "\"heldBy\":null,\"leftStopped\":[]}",
                             }));
     // Problems still go to standard error as text; nothing else does.
     EXPECT_EQ(Lines(Err())[0], "Nowhere: there is no such printer queue. Check its name.");
     EXPECT_EQ(Lines(Err())[1], "Refusing: the settings could not be stored (error 5).");
 }
 
-TEST_F(SetCommandTest, ARestartThatFailsOrLeavesTheSpoolerStoppedIsSaid)
+// What became of the spooler and of the services that depend on it: said in text, in JSON and
+// by the exit status.
+TEST_F(SetCommandTest, WhatTheRestartDidToTheSpoolerAndItsDependentsIsSaid)
 {
+    using namespace host::services;
+    const auto fax = [](Behaviour behaviour) {
+        return [=] { AddService(L"Fax", SERVICE_RUNNING, behaviour, {L"Spooler"}); };
+    };
+    const std::wstring here = Message(IDS_CMD_THIS_COMPUTER);
     const struct
     {
         const char* what;
         std::function<void()> arrange;
-        const char* json;
-        const char* error;
+        int status;
+        std::vector<std::wstring> said; // after "restarting", on standard output
+        std::vector<std::wstring> errors;
+        const char* json; // the machine's object after its name
     } cases[] = {
-        {"service manager refused", [] { host::services::DenyManager(); }, "failed",
-         "This computer: the print spooler could not be restarted. The settings stored there "
-         "take effect when the print spooler or the computer is restarted."},
+        {"restarted with a dependent",
+         fax({}),
+         kExitDone,
+         {Message(IDS_CMD_RESTARTED_WITH_DEPENDENTS, {here, L"Fax"})},
+         {},
+         "\"restart\":\"done\",\"dependents\":[\"Fax\"],\"heldBy\":null,\"leftStopped\":[]"},
+        {"service manager refused",
+         DenyManager,
+         kExitRestartFailed,
+         {},
+         {Message(IDS_CMD_RESTART_FAILED, {here})},
+         "\"restart\":\"failed\",\"dependents\":[],\"heldBy\":null,\"leftStopped\":[]"},
         {"stopped and not started again",
-         [] {
-             host::services::AddService(L"Spooler", SERVICE_RUNNING, host::services::kStartRefused);
-         },
-         "spooler-stopped",
-         "This computer: The settings were saved, but the print spooler was stopped and could "
-         "not be started again. Printing is stopped until the print spooler is started or the "
-         "computer is restarted."},
+         [] { AddService(L"Spooler", SERVICE_RUNNING, kStartRefused); },
+         kExitRestartFailed,
+         {},
+         {Message(IDS_CMD_ON_MACHINE, {here, Message(IDS_SPOOLER_STOPPED)})},
+         "\"restart\":\"spooler-stopped\",\"dependents\":[],\"heldBy\":null,"
+         "\"leftStopped\":[]"},
+        {"a dependent did not stop",
+         fax(kStopRefused),
+         kExitRestartFailed,
+         {},
+         {Message(IDS_CMD_RESTART_FAILED, {here}), Message(IDS_CMD_DEPENDENT_HELD, {here, L"Fax"})},
+         "\"restart\":\"failed\",\"dependents\":[\"Fax\"],\"heldBy\":\"Fax\","
+         "\"leftStopped\":[]"},
+        {"a dependent did not start again",
+         fax(kStartRefused),
+         kExitRestartFailed,
+         {Message(IDS_CMD_RESTARTED, {here})},
+         {Message(IDS_CMD_DEPENDENTS_LEFT_STOPPED, {here, L"Fax"})},
+         "\"restart\":\"failed\",\"dependents\":[\"Fax\"],\"heldBy\":null,"
+         "\"leftStopped\":[\"Fax\"]"},
+    };
+    const auto text = [](const std::vector<std::wstring>& lines) {
+        std::string joined;
+        for (const std::wstring& line : lines)
+            joined += host::text::ToAnsi(line) + "\n";
+        return joined;
     };
     for (const auto& c : cases)
     {
         SetUp();
         c.arrange();
-        EXPECT_EQ(Run({"set", kQueueName, "--timeout", "30"}), kExitRestartFailed) << c.what;
-        EXPECT_EQ(Err(), std::string(c.error) + "\n") << c.what;
-        EXPECT_EQ(StoredTimeout(), 30000u) << c.what;
-        Store(std::nullopt, 60000);
-        EXPECT_EQ(Run({"set", kQueueName, "--timeout", "30", "--json"}), kExitRestartFailed);
-        EXPECT_EQ(Lines(Out())[1], std::string("{\"machine\":\"\",\"restart\":\"") + c.json + "\"}")
+        EXPECT_EQ(Run({"set", kQueueName, "--timeout", "30"}), c.status) << c.what;
+        EXPECT_EQ(Out(), "Office Laser: settings stored (timeout 30 s).\n"
+                         "This computer: restarting the print spooler...\n" +
+                             text(c.said))
             << c.what;
+        EXPECT_EQ(Err(), text(c.errors)) << c.what;
+        EXPECT_EQ(StoredTimeout(), 30000u) << c.what;
+        // The restart, what is said of it included, is one step that a break waits for.
+        const auto& log = host::CallLog();
+        const auto step = std::find(log.rbegin(), log.rend(), "EnterCriticalSection").base();
+        EXPECT_EQ(std::count_if(log.begin(), step,
+                                [](const std::string& call) {
+                                    return call.find("Service") != std::string::npos;
+                                }),
+                  0)
+            << c.what;
+        EXPECT_EQ(log.back(), "LeaveCriticalSection") << c.what;
+        SetUp();
+        c.arrange();
+        EXPECT_EQ(Run({"set", kQueueName, "--timeout", "30", "--json"}), c.status) << c.what;
+        EXPECT_EQ(Lines(Out())[1], std::string("{\"machine\":\"\",") + c.json + "}") << c.what;
     }
 }
 
