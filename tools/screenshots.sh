@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes the pictures of the program in docs/: the settings dialog and every message box, in
-# English and Japanese, each cropped to its window, and the dialog at 150 % and 200 % scaling. Runs under a virtual display of its own
+# Makes the pictures of the program in docs/: the settings dialog (also while OK restarts the
+# spooler) and every message box, in English and Japanese, each cropped to its window, and the dialog at 150 % and 200 % scaling. Runs under a virtual display of its own
 # (xvfb-run) and in a Wine prefix of its own (build/wineprefix-screenshots), since it changes
 # stored settings and changes the spooler service there (start type, program) for two pictures.
 #   tools/screenshots.sh
@@ -82,6 +82,7 @@ for language in en ja; do
     shot "message-start-$language" "$language" wine "SettingTool.exe"
     shot "message-queue-$language" "$language" wine "SettingTool.exe 1 \"No Such Printer\""
     shot "message-save-failed-$language" "$language" wine --ok "SettingTool.exe 1 \"$QUEUE\""
+    shot "dialog-restarting-$language" "$language" stand-in --busy "SettingTool.exe 1 \"$QUEUE\""
 done
 
 # The dialog at 144 and 192 DPI (150 % and 200 %), which a program reads when it starts. Wine 8
