@@ -5,7 +5,6 @@
 #include "host_text.h"
 
 #include <algorithm>
-#include <iterator>
 #include <map>
 #include <set>
 
@@ -13,6 +12,7 @@ namespace
 {
 struct Service
 {
+    std::wstring name;
     DWORD state;
     host::services::Behaviour behaviour;
     int pendingQueries;
@@ -64,9 +64,9 @@ SC_HANDLE NewHandle(OpenHandle open)
     return handle;
 }
 
-// The name of the service an open service handle is for, with the call logged as
-// "<call> <name>[@machine] [detail]"; null, with the error set, for any other handle.
-const std::wstring* Called(const char* call, SC_HANDLE handle, const std::string& detail = "")
+// The service an open service handle is for, with the call logged as "<call> <name>[@machine]
+// [detail]"; null, with the error set, for any other handle.
+Service* Called(const char* call, SC_HANDLE handle, const std::string& detail = "")
 {
     Manager& manager = TheManager();
     const auto open = manager.handles.find(handle);
@@ -79,12 +79,7 @@ const std::wstring* Called(const char* call, SC_HANDLE handle, const std::string
     if (!open->second.machine.empty())
         line += "@" + host::text::ToAnsi(open->second.machine);
     host::CallLog().push_back(detail.empty() ? line : line + " " + detail);
-    return &open->second.name;
-}
-
-Service& ServiceNamed(const std::wstring& name)
-{
-    return TheManager().services.at(name);
+    return &manager.services.at(open->second.name);
 }
 
 bool Contains(const std::vector<std::wstring>& names, const std::wstring& name)
@@ -92,15 +87,16 @@ bool Contains(const std::vector<std::wstring>& names, const std::wstring& name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// The services that depend on name, directly or not, each before those it depends on: the order
-// in which they can be stopped.
-void CollectDependents(const std::wstring& name, std::vector<std::wstring>& order)
+// The services that depend on name, directly or not, and run, each before those it depends on:
+// the order in which they can be stopped.
+void CollectActiveDependents(const std::wstring& name, std::vector<const Service*>& order)
 {
     for (const auto& [other, service] : TheManager().services)
-        if (Contains(service.dependsOn, name) && !Contains(order, other))
+        if (Contains(service.dependsOn, name) && service.state != SERVICE_STOPPED &&
+            std::find(order.begin(), order.end(), &service) == order.end())
         {
-            CollectDependents(other, order);
-            order.push_back(other);
+            CollectActiveDependents(other, order);
+            order.push_back(&service);
         }
 }
 
@@ -137,7 +133,11 @@ void host::services::AddService(const std::wstring& name, DWORD state, Behaviour
 {
     Manager& manager = TheManager();
     Service& service = manager.services[name];
-    service = {state, behaviour, 0, state == SERVICE_RUNNING ? manager.nextProcessId++ : 0,
+    service = {name,
+               state,
+               behaviour,
+               0,
+               state == SERVICE_RUNNING ? manager.nextProcessId++ : 0,
                std::move(dependsOn)};
     Begin(service, state);
 }
@@ -203,10 +203,9 @@ BOOL WINAPI CloseServiceHandle(SC_HANDLE handle)
 
 BOOL WINAPI QueryServiceStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
 {
-    const std::wstring* name = Called("QueryServiceStatus", handle);
-    if (name == nullptr)
+    Service* service = Called("QueryServiceStatus", handle);
+    if (service == nullptr)
         return FALSE;
-    Service* service = &ServiceNamed(*name);
     if (service->behaviour.queryFails)
         return Failed(ERROR_ACCESS_DENIED);
     Advance(*service);
@@ -216,17 +215,17 @@ BOOL WINAPI QueryServiceStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
 
 BOOL WINAPI ControlService(SC_HANDLE handle, DWORD control, LPSERVICE_STATUS status)
 {
-    const std::wstring* name = Called("ControlService", handle, std::to_string(control));
-    if (name == nullptr)
+    Service* service = Called("ControlService", handle, std::to_string(control));
+    if (service == nullptr)
         return FALSE;
-    Service* service = &ServiceNamed(*name);
     if (service->behaviour.controlFails)
         return Failed(ERROR_SERVICE_CANNOT_ACCEPT_CTRL);
     if (service->state != SERVICE_RUNNING)
         return Failed(ERROR_SERVICE_NOT_ACTIVE);
-    for (const auto& [other, dependent] : TheManager().services)
-        if (Contains(dependent.dependsOn, *name) && dependent.state != SERVICE_STOPPED)
-            return Failed(ERROR_DEPENDENT_SERVICES_RUNNING);
+    std::vector<const Service*> dependents;
+    CollectActiveDependents(service->name, dependents);
+    if (!dependents.empty())
+        return Failed(ERROR_DEPENDENT_SERVICES_RUNNING);
     Begin(*service, SERVICE_STOP_PENDING);
     *status = SERVICE_STATUS{SERVICE_WIN32_OWN_PROCESS, service->state, 0, 0, 0, 0, 0};
     return TRUE;
@@ -234,51 +233,41 @@ BOOL WINAPI ControlService(SC_HANDLE handle, DWORD control, LPSERVICE_STATUS sta
 
 BOOL WINAPI StartServiceW(SC_HANDLE handle, DWORD, LPCWSTR*)
 {
-    const std::wstring* name = Called("StartService", handle);
-    if (name == nullptr)
+    Service* service = Called("StartService", handle);
+    if (service == nullptr)
         return FALSE;
-    Service* service = &ServiceNamed(*name);
     if (service->behaviour.startFails)
         return Failed(ERROR_SERVICE_REQUEST_TIMEOUT);
     if (service->state != SERVICE_STOPPED)
         return Failed(ERROR_SERVICE_ALREADY_RUNNING);
-    // Windows would try to start a stopped dependency first; here it only refuses.
-    for (const std::wstring& dependency : service->dependsOn)
-        if (ServiceNamed(dependency).state != SERVICE_RUNNING)
-            return Failed(ERROR_SERVICE_DEPENDENCY_FAIL);
     Begin(*service, SERVICE_START_PENDING);
     return TRUE;
 }
 
-BOOL WINAPI EnumDependentServicesW(SC_HANDLE handle, DWORD state, LPENUM_SERVICE_STATUSW services,
+// Lists the active dependents whatever state is asked for: the programs ask for no others.
+BOOL WINAPI EnumDependentServicesW(SC_HANDLE handle, DWORD, LPENUM_SERVICE_STATUSW services,
                                    DWORD bufferSize, LPDWORD bytesNeeded, LPDWORD returned)
 {
-    const std::wstring* name = Called("EnumDependentServices", handle);
-    if (name == nullptr)
+    Service* service = Called("EnumDependentServices", handle);
+    if (service == nullptr)
         return FALSE;
-    std::vector<std::wstring> all;
-    CollectDependents(*name, all);
-    std::vector<std::wstring> listed;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(listed), [&](const std::wstring& n) {
-        return state != SERVICE_ACTIVE || ServiceNamed(n).state != SERVICE_STOPPED;
-    });
+    std::vector<const Service*> listed;
+    CollectActiveDependents(service->name, listed);
     // The records first, then the names they point to, in the caller's buffer.
     size_t size = listed.size() * sizeof(ENUM_SERVICE_STATUSW);
-    for (const std::wstring& n : listed)
-        size += (n.size() + 1) * sizeof(WCHAR);
+    for (const Service* dependent : listed)
+        size += (dependent->name.size() + 1) * sizeof(WCHAR);
     *returned = 0;
     *bytesNeeded = static_cast<DWORD>(size);
     if (bufferSize < size)
         return Failed(ERROR_MORE_DATA);
     auto* text = reinterpret_cast<WCHAR*>(services + listed.size());
-    for (const std::wstring& n : listed)
+    for (const Service* dependent : listed)
     {
-        const Service& service = ServiceNamed(n);
-        services[*returned] = {
-            text, text, SERVICE_STATUS{SERVICE_WIN32_OWN_PROCESS, service.state, 0, 0, 0, 0, 0}};
-        text = std::copy(n.begin(), n.end(), text);
+        services[(*returned)++] = {
+            text, text, {SERVICE_WIN32_OWN_PROCESS, dependent->state, 0, 0, 0, 0, 0}};
+        text = std::copy(dependent->name.begin(), dependent->name.end(), text);
         *text++ = L'\0';
-        ++*returned;
     }
     return TRUE;
 }

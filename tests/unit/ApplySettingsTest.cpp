@@ -185,12 +185,6 @@ TEST_F(ApplySettingsTest, TheRestartIsReportedAfterTheSettingsAreStoredAsWhatItL
          nullptr,
          SERVICE_RUNNING,
          0},
-        {"a dependent that does not stop keeps it running",
-         SERVICE_RUNNING,
-         {},
-         [] { AddService(L"Fax", SERVICE_RUNNING, kStopRefused, {L"Spooler"}); },
-         SERVICE_RUNNING,
-         IDS_RESTART_FAILED},
     };
     for (const auto& c : cases)
     {

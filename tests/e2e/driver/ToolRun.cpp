@@ -124,20 +124,6 @@ bool SetToolPath(const std::string& unixPath)
     return !g_toolPath.empty();
 }
 
-std::string ToolString(UINT id)
-{
-    const HMODULE program =
-        LoadLibraryExW(Wide(g_toolPath).c_str(), nullptr,
-                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const wchar_t* text = nullptr;
-    const int length =
-        program != nullptr ? LoadStringW(program, id, reinterpret_cast<LPWSTR>(&text), 0) : 0;
-    std::string utf8 = length > 0 ? Utf8(std::wstring(text, static_cast<size_t>(length))) : "";
-    if (program != nullptr)
-        FreeLibrary(program);
-    return utf8;
-}
-
 std::string BesideTheTool(const std::string& file)
 {
     return g_toolPath.substr(0, g_toolPath.find_last_of('\\') + 1) + file;

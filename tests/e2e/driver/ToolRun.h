@@ -56,8 +56,6 @@ std::string DosPath(const std::string& unixPath);
 bool SetToolPath(const std::string& unixPath);
 // A file built beside the program: the shell and service stand-ins of tests/standin.
 std::string BesideTheTool(const std::string& file);
-// One of the program's strings in this run's language (UTF-8), read from the program's file.
-std::string ToolString(UINT id);
 // The marker DLL that is planted as winspool.drv (tests/standin/PlantedLibrary.h), when main was
 // given one; else "".
 extern std::string g_plantedLibrary;

@@ -29,7 +29,7 @@ constexpr Behaviour kNeverEnds{-1, -1};
 
 void Reset();
 // Adds the service, or replaces it with these (also under handles open on it). It depends on the
-// services named: it starts only while they run, and they do not stop while it runs.
+// services named: they do not stop while it runs.
 void AddService(const std::wstring& name, DWORD state, Behaviour behaviour = {},
                 std::vector<std::wstring> dependsOn = {});
 DWORD State(const std::wstring& name);
