@@ -78,8 +78,10 @@
 #define IDS_CMD_BAD_SERVER 73
 #define IDS_CMD_TWO_SELECTIONS 74
 #define IDS_CMD_QUEUES_AND_SELECTION 75
-// The console's error texts (90 to 109).
+
+// The console's patterns and error texts (90 to 109).
 #define IDS_CMD_ERROR_TEXT 90
+#define IDS_CMD_BAD_PATTERN 91
 
 #define IDD_SETTINGS_DIALOG 102
 #define IDR_MAINFRAME 128

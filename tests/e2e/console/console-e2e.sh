@@ -188,6 +188,10 @@ run 0 "the same set --driver again changes nothing" -- standin "$cmd" set --driv
 contains "repeated set --driver" "$out" '{"queue":"Selected A","driver":"E2E Monitor Driver","languageMonitor":"E2E Language Monitor","result":"unchanged","written":[],"error":0}'
 [ "$(spooler_pid)" = "$spooler" ] || fail "a repeated set --driver changed the spooler's process id"
 run 0 "check --monitor after set" -- standin "$cmd" check --monitor "E2E Language Monitor" --timeout 61
+run 0 "check --driver with a set and a range" -- standin "$cmd" check --driver 'e2e [mp][l-o]*' --timeout 61
+contains "set and range" "$out" "Of 3 queues: 3 hold the settings asked for, 0 differ, 0 could not be opened."
+run 2 "a detection run that lost its pattern" -- standin "$cmd" check --driver --json --timeout 61
+contains "lost pattern" "$err" "--driver needs a value."
 run 0 "a driver that no queue uses" -- standin "$cmd" set --driver "No Such Driver" --timeout 61
 contains "no match" "$err" "This computer: no printer queue has a driver whose name matches 'No Such Driver'."
 [ -z "$out" ] || fail "no match: $out"
@@ -257,6 +261,9 @@ contains "Japanese note" "$japanese" "Selected C: このキューでは、値を
 run 0 "no match in Japanese" -- standin "$cmd" set --driver "None*" --timeout 99
 japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
 contains "Japanese no match" "$japanese" "このコンピュータ: ドライバ名が「None*」に一致するプリンタキューはありません。"
+run 2 "a pattern -like refuses, in Japanese" -- standin "$cmd" show --driver 'La[bs*'
+japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
+contains "Japanese bad pattern" "$japanese" "パターン「La[bs*」は無効です。"
 run 3 "the system's text for an error, in Japanese" -- standin "$cmd" list --server nowhere
 japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
 contains "Japanese error text" "$japanese" '\\nowhere: プリンタキューの一覧を取得できませんでした（エラー 1722: RPC サーバーは使用できません）。'
