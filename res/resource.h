@@ -84,6 +84,10 @@
 #define IDS_CMD_DEPENDENTS_LEFT_STOPPED 79
 #define IDS_CMD_INTERRUPTED 80
 
+// The console's patterns and error texts (90 to 109).
+#define IDS_CMD_ERROR_TEXT 90
+#define IDS_CMD_BAD_PATTERN 91
+
 #define IDD_SETTINGS_DIALOG 102
 #define IDR_MAINFRAME 128
 

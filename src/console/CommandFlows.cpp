@@ -33,7 +33,7 @@ std::wstring MachineText(const std::wstring& machine)
 // That the machine could not tell its queues or drivers: on standard error, and as an object.
 int ListingFailed(const std::wstring& machine, UINT message, DWORD error, CReport& report)
 {
-    report.Complain(message, {MachineText(machine), NumberArgument(error)});
+    report.Complain(message, {MachineText(machine), ErrorArgument(error)});
     report.Object(CJsonObject().Text("server", machine).Number("error", error));
     return kExitNotOpened;
 }
@@ -71,7 +71,7 @@ void ComplainNotOpened(const QueueVisit& visit, DWORD access, CReport& report)
     else if (visit.openError == ERROR_ACCESS_DENIED && access == PRINTER_ALL_ACCESS)
         report.Complain(IDS_CMD_OPEN_FAILED_FULL, {visit.name});
     else
-        report.Complain(IDS_CMD_OPEN_FAILED, {visit.name, NumberArgument(visit.openError)});
+        report.Complain(IDS_CMD_OPEN_FAILED, {visit.name, ErrorArgument(visit.openError)});
 }
 } // namespace
 

@@ -27,48 +27,85 @@ const std::pair<const wchar_t*, Verb> kVerbs[] = {
     {L"check", Verb::kCheck}, {L"set", Verb::kSet},
 };
 
-bool Select(Command& command, Selection selection, const std::wstring& pattern)
+E Unless(bool valid, E mistake)
+{
+    return valid ? E::kNone : mistake;
+}
+
+E Select(Command& command, Selection selection, const std::wstring& pattern)
 {
     command.selection = selection;
     command.pattern = pattern;
-    return !pattern.empty();
+    return pattern.empty() ? E::kEmptyPattern : Unless(IsPattern(pattern), E::kBadPattern);
 }
 
-// An option: the commands that take it, and what it does with its value. One without a value
-// (invalid kNone) is a switch.
+// An option: the commands that take it, whether it takes a value (one that does not is a
+// switch), and what it does with the value: the mistake that value is, or kNone.
 struct Option
 {
     const wchar_t* name;
     unsigned verbs;
-    E invalid; // the mistake a refused value is
-    bool (*take)(Command& command, const std::wstring& value);
+    bool takesValue;
+    E (*take)(Command& command, const std::wstring& value);
 };
 
 const Option kOptions[] = {
-    {L"--json", kReading, E::kNone, [](Command& c, const std::wstring&) { return c.json = true; }},
-    {L"--no-restart", Bit(Verb::kSet), E::kNone,
+    {L"--json", kReading, false,
+     [](Command& c, const std::wstring&) {
+         c.json = true;
+         return E::kNone;
+     }},
+    {L"--no-restart", Bit(Verb::kSet), false,
      [](Command& c, const std::wstring&) {
          c.restart = false;
-         return true;
+         return E::kNone;
      }},
-    {L"--interval", kComparing, E::kBadInterval,
+    {L"--interval", kComparing, true,
      [](Command& c, const std::wstring& v) {
-         return (c.interval = ParseIntervalSetting(v)) != std::nullopt;
+         c.interval = ParseIntervalSetting(v);
+         return Unless(c.interval.has_value(), E::kBadInterval);
      }},
-    {L"--timeout", kComparing, E::kBadTimeout,
+    {L"--timeout", kComparing, true,
      [](Command& c, const std::wstring& v) {
-         return (c.timeout = ParseTimeoutSetting(v)) != std::nullopt;
+         c.timeout = ParseTimeoutSetting(v);
+         return Unless(c.timeout.has_value(), E::kBadTimeout);
      }},
-    {L"--driver", kReading, E::kEmptyPattern,
+    {L"--driver", kReading, true,
      [](Command& c, const std::wstring& v) { return Select(c, Selection::kDriver, v); }},
-    {L"--monitor", kReading, E::kEmptyPattern,
+    {L"--monitor", kReading, true,
      [](Command& c, const std::wstring& v) { return Select(c, Selection::kMonitor, v); }},
-    {L"--server", kReading, E::kBadServer,
+    {L"--server", kReading, true,
      [](Command& c, const std::wstring& v) {
          c.server = ServerName(v).value_or(L"");
-         return !c.server.empty();
+         return Unless(!c.server.empty(), E::kBadServer);
      }},
 };
+
+// Whether the word is one of the program's own: "--", a help word or an option, with or without
+// its value. Such a word is never taken for the value of the option before it.
+bool IsProgramWord(const std::wstring& word)
+{
+    const std::wstring name = word.substr(0, word.find(L'='));
+    return word == L"--" || IsHelp(word) ||
+           std::any_of(std::begin(kOptions), std::end(kOptions),
+                       [&](const Option& o) { return SameName(name, o.name); });
+}
+
+bool TakesValue(const std::wstring& word)
+{
+    return std::any_of(std::begin(kOptions), std::end(kOptions),
+                       [&](const Option& o) { return o.takesValue && SameName(word, o.name); });
+}
+
+// Whether a help word asks for the help among the words up to end. Not one where an option's
+// value belongs: that option then lacks its value, which is the mistake told.
+bool AsksForHelp(const std::vector<std::wstring>& words, size_t end)
+{
+    for (size_t i = 0; i < end; ++i)
+        if (IsHelp(words[i]) && (i == 0 || !TakesValue(words[i - 1])))
+            return true;
+    return false;
+}
 
 class CParser
 {
@@ -80,7 +117,7 @@ class CParser
         if (m_arguments.empty())
             return Fail(E::kNoCommand);
         const auto end = std::find(m_arguments.begin(), m_arguments.end(), L"--");
-        if (std::any_of(m_arguments.begin(), end, IsHelp))
+        if (AsksForHelp(m_arguments, end - m_arguments.begin()))
             return m_result;
         const auto verb = std::find_if(std::begin(kVerbs), std::end(kVerbs), [&](const auto& v) {
             return SameName(m_arguments[0], v.first);
@@ -137,24 +174,27 @@ class CParser
             std::find_if(std::begin(kOptions), std::end(kOptions), [&](const Option& o) {
                 return SameName(name, o.name) && (o.verbs & Bit(m_result.command.verb)) != 0;
             });
-        const bool isSwitch = option != std::end(kOptions) && option->invalid == E::kNone;
+        const bool isSwitch = option != std::end(kOptions) && !option->takesValue;
         if (option == std::end(kOptions) || (isSwitch && equals != std::wstring::npos))
             Fail(E::kNotUnderstood, argument);
         else if (Seen(name.c_str()))
             Fail(E::kRepeatedOption, name);
-        else if (!isSwitch && equals == std::wstring::npos && m_next == m_arguments.size())
+        else if (isSwitch)
+            Apply(*option, L"");
+        else if (equals != std::wstring::npos)
+            Apply(*option, argument.substr(equals + 1));
+        else if (m_next == m_arguments.size() || IsProgramWord(m_arguments[m_next]))
             Fail(E::kMissingValue, name);
         else
-            Apply(*option, isSwitch                       ? L""
-                           : equals != std::wstring::npos ? argument.substr(equals + 1)
-                                                          : m_arguments[m_next++]);
+            Apply(*option, m_arguments[m_next++]);
     }
 
     void Apply(const Option& option, const std::wstring& value)
     {
         m_seen.push_back(option.name);
-        if (!option.take(m_result.command, value))
-            Fail(option.invalid, value);
+        // An empty pattern is told by its option, any other refused value by itself.
+        if (const E mistake = option.take(m_result.command, value); mistake != E::kNone)
+            Fail(mistake, mistake == E::kEmptyPattern ? option.name : value);
     }
 
     bool Seen(const wchar_t* option) const
@@ -171,7 +211,10 @@ class CParser
         if (Seen(L"--driver") && Seen(L"--monitor"))
             Fail(E::kTwoSelections);
         else if (named && (selects || !command.server.empty()))
-            Fail(E::kQueuesAndSelection);
+            Fail(E::kQueuesAndSelection,
+                 *std::find_if(m_seen.begin(), m_seen.end(), [](const std::wstring& o) {
+                     return o == L"--driver" || o == L"--monitor" || o == L"--server";
+                 }));
         else if (!Takes(Verb::kList) && !named && !selects)
             Fail(E::kNoQueue);
         else if ((Takes(Verb::kCheck) || Takes(Verb::kSet)) && !command.interval &&

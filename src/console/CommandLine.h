@@ -59,10 +59,12 @@ enum class CommandLineError : UINT
     kBadQueueName = IDS_CMD_BAD_QUEUE_NAME,
     kBadInterval = IDS_CMD_BAD_INTERVAL,
     kBadTimeout = IDS_CMD_BAD_TIMEOUT,
-    kEmptyPattern = IDS_CMD_EMPTY_PATTERN,
+    kEmptyPattern = IDS_CMD_EMPTY_PATTERN, // named by its option
+    kBadPattern = IDS_CMD_BAD_PATTERN,     // one that -like refuses (IsPattern)
     kBadServer = IDS_CMD_BAD_SERVER,
-    kTwoSelections = IDS_CMD_TWO_SELECTIONS,            // both --driver and --monitor
-    kQueuesAndSelection = IDS_CMD_QUEUES_AND_SELECTION, // queues named beside a selection
+    kTwoSelections = IDS_CMD_TWO_SELECTIONS, // both --driver and --monitor
+    // Queues named beside a selection, which is named by its first option.
+    kQueuesAndSelection = IDS_CMD_QUEUES_AND_SELECTION,
 };
 
 struct ParsedCommandLine
@@ -75,5 +77,8 @@ struct ParsedCommandLine
 // The arguments after the program name. Command words, option names and "off" are read without
 // regard to ASCII case, as Windows commands are. Options may come before, between or after the
 // queue names, as "--name value" or "--name=value"; after "--" every argument is a queue name.
-// The command "help", or "--help", "-h" or "/?" anywhere before "--", asks for the help.
+// An option that is last, or followed by one of the program's own words ("--", a help word or
+// an option), has no value: a script that lost a value is told so, never run with the next
+// option for it. The command "help", or "--help", "-h" or "/?" anywhere before "--" but where
+// such a value belongs, asks for the help.
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments);

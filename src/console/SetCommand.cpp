@@ -97,7 +97,7 @@ QueueDone StoreDiffering(QueueVisit& visit, const Command& command, CReport& rep
     else if (const DWORD error =
                  StoreUnbroken(*visit.printer, interval, timeout, visit.settings->interval.value))
     {
-        report.Complain(IDS_CMD_STORE_FAILED, {visit.name, NumberArgument(error)});
+        report.Complain(IDS_CMD_STORE_FAILED, {visit.name, ErrorArgument(error)});
         done = {CJsonObject().Text("result", L"store-failed"), kExitStoreFailed, kNotStored, error};
     }
     else

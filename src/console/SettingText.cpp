@@ -111,7 +111,7 @@ std::wstring SettingLines(SettingKind kind, const StoredSetting& setting)
 {
     std::wstring text = Message(RulesOf(kind).line, {ShownText(kind, setting)}) + L"\n";
     if (setting.value.error != ERROR_SUCCESS)
-        text += Message(IDS_CMD_READ_FAILED_NOTE, {NumberArgument(setting.value.error)}) + L"\n";
+        text += Message(IDS_CMD_READ_FAILED_NOTE, {ErrorArgument(setting.value.error)}) + L"\n";
     if (const auto view = OtherInDialog(kind, setting))
         text += DialogNote(kind, setting, *view) + L"\n";
     return text;
@@ -148,7 +148,7 @@ std::wstring StoredText(SettingKind kind, const StoredSetting& setting)
         return Message(IDS_CMD_VALUE_OTHER_FORM, {Widened(TypeName(setting.value.type)),
                                                   NumberArgument(setting.value.bytes.size())});
     if (setting.value.error != ERROR_SUCCESS)
-        return Message(IDS_CMD_VALUE_UNREADABLE, {NumberArgument(setting.value.error)});
+        return Message(IDS_CMD_VALUE_UNREADABLE, {ErrorArgument(setting.value.error)});
     return Message(IDS_CMD_VALUE_NOT_STORED, {Widened(SecondsJson(kind, setting.dialogReads))});
 }
 

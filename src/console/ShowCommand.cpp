@@ -11,11 +11,11 @@ namespace
 std::wstring DriverLine(const QueueDriver& driver)
 {
     if (!driver.name)
-        return Message(IDS_CMD_DRIVER_UNREADABLE, {NumberArgument(driver.error)});
+        return Message(IDS_CMD_DRIVER_UNREADABLE, {ErrorArgument(driver.error)});
     if (driver.monitor)
         return Message(IDS_CMD_DRIVER, {*driver.name, *driver.monitor});
     if (driver.error != ERROR_SUCCESS)
-        return Message(IDS_CMD_MONITOR_UNREADABLE, {*driver.name, NumberArgument(driver.error)});
+        return Message(IDS_CMD_MONITOR_UNREADABLE, {*driver.name, ErrorArgument(driver.error)});
     return Message(IDS_CMD_DRIVER_WITHOUT_MONITOR, {*driver.name});
 }
 } // namespace

@@ -1,11 +1,12 @@
-// The string table and message boxes. The strings are the resource script's own (messages.h), in
-// UTF-8: the ANSI code page of this build.
+// The string table, message boxes and the system's error texts. The strings are the resource
+// script's own (messages.h), in UTF-8: the ANSI code page of this build.
 #include "host_messages.h"
 #include "host_text.h"
 
 #include "messages.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace
@@ -64,6 +65,33 @@ const std::vector<host::MessageBoxRecord>& host::MessageBoxes()
 int WINAPI LoadStringW(HINSTANCE, UINT id, LPWSTR buffer, int bufferMax)
 {
     return CopyOut(FromAnsi(Lookup(id)), buffer, bufferMax);
+}
+
+DWORD WINAPI FormatMessageW(DWORD flags, const void*, DWORD messageId, DWORD languageId,
+                            LPWSTR buffer, DWORD size, va_list*)
+{
+    const MessageText texts[] = {
+        {ERROR_ACCESS_DENIED, "Access is denied.", "アクセスが拒否されました。"},
+        {RPC_S_SERVER_UNAVAILABLE, "The RPC server is unavailable.",
+         "RPC サーバーを利用できません。"}};
+    const auto text = std::find_if(std::begin(texts), std::end(texts),
+                                   [&](const MessageText& t) { return t.id == messageId; });
+    const WORD language = languageId != 0 ? static_cast<WORD>(languageId) : g_language;
+    if (text == std::end(texts) || (language != 0x0409 && language != 0x0411))
+    {
+        SetLastError(text == std::end(texts) ? ERROR_MR_MID_NOT_FOUND
+                                             : ERROR_RESOURCE_LANG_NOT_FOUND);
+        return 0;
+    }
+    // The text's line end, which a maximum width turns into a space.
+    const std::wstring line = FromAnsi(language == 0x0411 ? text->japanese : text->english) +
+                              ((flags & FORMAT_MESSAGE_MAX_WIDTH_MASK) != 0 ? L" " : L"\r\n");
+    if (line.size() >= size)
+    {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    return static_cast<DWORD>(CopyOut(line, buffer, static_cast<int>(size)));
 }
 
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)

@@ -87,7 +87,7 @@ contains "list Japanese" "$out" '{"queue":"\u30d7\u30ea\u30f3\u30bf\u2460","driv
 contains "list quotes" "$out" '{"queue":"Quote \"Q\" Printer","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
 contains "list emoji" "$out" '{"queue":"Emoji \ud83d\udda8 Printer","driver":"Wine PostScript Driver","languageMonitor":null,"opened":true,'
 run 4 "set through Wine's spooler, which refuses the key" -- wine "$cmd" set "Demo Printer" --timeout 60 --no-restart
-contains "set refused" "$err" "Demo Printer: the settings could not be stored (error 161)."
+contains "set refused" "$err" "Demo Printer: the settings could not be stored (error 161: Path is invalid)."
 
 for queue in "${queues[@]}"; do
     wine reg add "$printers\\$queue" /v "Printer Driver" /d "Wine PostScript Driver" /f >/dev/null ||
@@ -116,7 +116,7 @@ run 0 "the dialog shows background status off" -- wine "$helper" read-dialog "$t
 contains "dialog off" "$out" "enable=0 interval=0.5 timeout=60"
 
 run 4 "a refused timeout leaves both values" -- env SETTINGTOOL_FAIL_STORE=QuenloTimeout:5 WINEDLLOVERRIDES=winspool.drv=n wine "$cmd" set "Console E2E" --interval 1 --timeout 30 --no-restart
-contains "refused" "$err" "Console E2E: the settings could not be stored (error 5)."
+contains "refused" "$err" "Console E2E: the settings could not be stored (error 5: Access denied)."
 contains "refused" "$err" "  Background status: off"
 run 0 "show after the refusal" -- standin "$cmd" show --json "Console E2E"
 contains "unchanged" "$out" '"backgroundStatus":false,"intervalSeconds":0.0,"intervalMs":0,'
@@ -205,7 +205,7 @@ run 0 "list --monitor through Wine's spooler" -- wine "$cmd" list --monitor "E2E
 contains "list --monitor" "$out" $'Printer queue: Selected B\r\n  Driver: E2E Monitor Driver, language monitor: E2E Language Monitor'
 lacks "list --monitor" "$out" "Selected C"
 run 4 "set --driver through Wine's spooler, which refuses the key" -- wine "$cmd" set --driver "E2E Monitor Driver" --timeout 61 --no-restart
-contains "set --driver refused" "$err" "Selected A: the settings could not be stored (error 161)."
+contains "set --driver refused" "$err" "Selected A: the settings could not be stored (error 161: Path is invalid)."
 run 1 "check --driver through the stand-in" -- standin "$cmd" check --driver "E2E*" --timeout 61
 contains "no language monitor" "$out" "Selected C: the values are read by no language monitor on this queue: its driver, E2E Plain Driver, has none."
 run 0 "set --driver through the stand-in" -- standin "$cmd" set --driver "E2E*" --timeout 61
@@ -215,6 +215,10 @@ run 0 "the same set --driver again changes nothing" -- standin "$cmd" set --driv
 contains "repeated set --driver" "$out" '{"queue":"Selected A","driver":"E2E Monitor Driver","languageMonitor":"E2E Language Monitor","result":"unchanged","written":[],"error":0}'
 [ "$(spooler_pid)" = "$spooler" ] || fail "a repeated set --driver changed the spooler's process id"
 run 0 "check --monitor after set" -- standin "$cmd" check --monitor "E2E Language Monitor" --timeout 61
+run 0 "check --driver with a set and a range" -- standin "$cmd" check --driver 'e2e [mp][l-o]*' --timeout 61
+contains "set and range" "$out" "Of 3 queues: 3 hold the settings asked for, 0 differ, 0 could not be opened."
+run 2 "a detection run that lost its pattern" -- standin "$cmd" check --driver --json --timeout 61
+contains "lost pattern" "$err" "--driver needs a value."
 run 0 "a driver that no queue uses" -- standin "$cmd" set --driver "No Such Driver" --timeout 61
 contains "no match" "$err" "This computer: no printer queue has a driver whose name matches 'No Such Driver'."
 [ -z "$out" ] || fail "no match: $out"
@@ -233,7 +237,7 @@ contains "server list" "$out" 'Printer queue: \\e2e-server\Back Office'
 contains "server list" "$out" '  Timeout: 62 s (62000 ms)'
 run 3 "a print server that cannot be reached" -- standin "$cmd" check --server nowhere --driver "*" --timeout 5 --json
 [ "$out" = $'{"server":"\\\\\\\\nowhere","error":1722}\r' ] || fail "unreachable server: $out"
-contains "unreachable server" "$err" '\\nowhere: the printer queues could not be listed (error 1722).'
+contains "unreachable server" "$err" '\\nowhere: the printer queues could not be listed (error 1722: RPC server unavailable).'
 
 # The names in any script, added above: set and shown through the stand-in, escaped in JSON and,
 # in a pipe whose code page lacks them, in text.
@@ -284,6 +288,12 @@ contains "Japanese note" "$japanese" "Selected C: このキューでは、値を
 run 0 "no match in Japanese" -- standin "$cmd" set --driver "None*" --timeout 99
 japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
 contains "Japanese no match" "$japanese" "このコンピュータ: ドライバ名が「None*」に一致するプリンタキューはありません。"
+run 2 "a pattern -like refuses, in Japanese" -- standin "$cmd" show --driver 'La[bs*'
+japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
+contains "Japanese bad pattern" "$japanese" "パターン「La[bs*」は無効です。"
+run 3 "the system's text for an error, in Japanese" -- standin "$cmd" list --server nowhere
+japanese="$(printf '%s\n' "$err" | iconv -f CP932 -t UTF-8)"
+contains "Japanese error text" "$japanese" '\\nowhere: プリンタキューの一覧を取得できませんでした（エラー 1722: RPC サーバーは使用できません）。'
 
 LANG=C.UTF-8 remove_queues
 rm -f /tmp/console-e2e.err

@@ -5,6 +5,7 @@
 // logic runs on in-memory controls (FakeControls).
 #pragma once
 
+#include <cstdarg>
 #include <cstddef>
 #include <cstdint>
 
@@ -58,6 +59,8 @@ typedef INT_PTR(WINAPI* FARPROC)();
 #define ERROR_SERVICE_ALREADY_RUNNING 1056L
 #define ERROR_DEPENDENT_SERVICES_RUNNING 1051L
 #define ERROR_CANCELLED 1223L
+#define ERROR_MR_MID_NOT_FOUND 317L
+#define ERROR_RESOURCE_LANG_NOT_FOUND 1815L
 #define ERROR_UNKNOWN_PRINTER_DRIVER 1797L
 #define ERROR_INVALID_PRINTER_NAME 1801L
 #define RPC_S_SERVER_UNAVAILABLE 1722L
@@ -107,6 +110,15 @@ FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name);
 // through the ANSI code page.
 int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax);
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+
+// The system's texts for error codes, in the user's language (language 0) or the one asked for.
+// The stand-in knows the texts of ERROR_ACCESS_DENIED and RPC_S_SERVER_UNAVAILABLE only; for any
+// other code it fails as Windows does for a code without a text.
+#define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
+#define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000
+#define FORMAT_MESSAGE_MAX_WIDTH_MASK 0x000000FF
+DWORD WINAPI FormatMessageW(DWORD flags, const void* source, DWORD messageId, DWORD languageId,
+                            LPWSTR buffer, DWORD size, va_list* arguments);
 
 // advapi32: the service control manager
 DECLARE_HANDLE(SC_HANDLE);

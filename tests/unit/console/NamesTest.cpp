@@ -84,7 +84,7 @@ TEST(NamesTest, PatternsMatchTheWholeNameAsPowerShellsLikeDoes)
     {
         const char* name;
         const char* pattern;
-        bool matches;
+        std::optional<bool> matches; // none: -like refuses the pattern
     } cases[] = {
         {"Laser Driver", "Laser Driver", true},
         {"Laser Driver", "laser DRIVER", true}, // the case of ASCII letters is ignored
@@ -105,10 +105,41 @@ TEST(NamesTest, PatternsMatchTheWholeNameAsPowerShellsLikeDoes)
         {"プリンタ①", "プリンタ?", true},
         {"Emoji 🖨", "Emoji ?", true}, // a surrogate pair is one character
         {"Emoji 🖨", "Emoji ??", false},
-        {"[Draft] Laser", "[Draft]*", true}, // brackets stand for themselves
+        {"Emoji 🖨", "Emoji [🖨x]", true},
+        // One character of a set or a range, in either case of an ASCII letter.
+        {"Quenlo Labs 2", "Quenlo La[bs]*", true},
+        {"Quenlo Lax", "Quenlo La[bs]*", false},
+        {"quenlo lab", "Quenlo La[BS]", true},
+        {"Quenlo", "[a-z]*", true},
+        {"quenlo", "[A-Z]*", true},
+        {"4quenlo", "[a-z]*", false},
+        {"Laser 7", "Laser [0-35-9]", true},
+        {"Laser 4", "Laser [0-35-9]", false},
+        {"[Draft] Laser", "[Draft]*", false}, // a set: one of D, r, a, f and t
+        {"]", "[]]", true},                   // "]" right after "[" is one of the set
+        {"-", "[a-]", true},
+        {"b", "[a-]", false},
+        // A backtick makes the next character stand for itself; at the end, itself.
+        {"Star*Driver", "Star`*Driver", true},
+        {"StarXDriver", "Star`*Driver", false},
+        {"[Draft] Laser", "`[Draft]*", true},
+        {"a-c", "a[`-]c", true},
+        {"b", "[a`-c]", false},
+        {"Tab`", "Tab`", true},
+        {"", "La[bs*", std::nullopt}, // a "[" never closed
+        {"", "[]", std::nullopt},
+        {"", "[a`]", std::nullopt},
+        {"", "[z-a]", std::nullopt}, // a range that runs backwards
+        {"", "[a-`]]", std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MatchesPattern(FromAnsi(c.name), FromAnsi(c.pattern)), c.matches)
-            << c.name << " ~ " << c.pattern;
+    {
+        EXPECT_EQ(IsPattern(FromAnsi(c.pattern)), c.matches.has_value()) << c.pattern;
+        if (c.matches)
+        {
+            EXPECT_EQ(MatchesPattern(FromAnsi(c.name), FromAnsi(c.pattern)), *c.matches)
+                << c.name << " ~ " << c.pattern;
+        }
+    }
 }
 } // namespace

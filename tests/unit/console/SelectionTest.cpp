@@ -111,12 +111,13 @@ TEST_F(SelectionTest, NoMatchIsNoErrorButAMachineThatCannotListIs)
         {{"--driver", "*", "--server", "nowhere"},
          [] { host::spooler::FailEnumeration(RPC_S_SERVER_UNAVAILABLE, L"\\\\nowhere"); },
          kExitNotOpened,
-         "\\\\nowhere: the printer queues could not be listed (error 1722).",
+         "\\\\nowhere: the printer queues could not be listed (error 1722: The RPC server is "
+         "unavailable).",
          "{\"server\":\"\\\\\\\\nowhere\",\"error\":1722}\n"},
         {{"--monitor", "*"},
          [] { host::spooler::FailDriverEnumeration(ERROR_ACCESS_DENIED); },
          kExitNotOpened,
-         "This computer: the printer drivers could not be listed (error 5).",
+         "This computer: the printer drivers could not be listed (error 5: Access is denied).",
          "{\"server\":\"\",\"error\":5}\n"},
     };
     for (const auto& c : cases)
@@ -165,7 +166,8 @@ TEST_F(SelectionTest, EveryQueueTellsItsDriverAndLanguageMonitor)
          "  Driver: Removed Driver; its language monitor could not be read (error 1797)",
          "\"driver\":\"Removed Driver\",\"languageMonitor\":null,\"driverError\":1797", false},
         {kQueueName, RPC_S_SERVER_UNAVAILABLE,
-         "  Driver: Laser Driver; its language monitor could not be read (error 1722)",
+         "  Driver: Laser Driver; its language monitor could not be read (error 1722: The RPC "
+         "server is unavailable)",
          "\"driver\":\"Laser Driver\",\"languageMonitor\":null,\"driverError\":1722", false},
     };
     for (const auto& c : cases)

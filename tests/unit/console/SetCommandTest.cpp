@@ -133,7 +133,8 @@ TEST_F(SetCommandTest, JsonGivesEachQueuesResultAndEachRestart)
                             }));
     // Problems still go to standard error as text; nothing else does.
     EXPECT_EQ(Lines(Err())[0], "Nowhere: there is no such printer queue. Check its name.");
-    EXPECT_EQ(Lines(Err())[1], "Refusing: the settings could not be stored (error 5).");
+    EXPECT_EQ(Lines(Err())[1],
+              "Refusing: the settings could not be stored (error 5: Access is denied).");
 }
 
 TEST_F(SetCommandTest, ARestartThatFailsOrLeavesTheSpoolerStoppedIsSaid)
@@ -313,7 +314,7 @@ TEST_F(SetCommandTest, AFailedStoreSaysWhatTheQueueHoldsNow)
     Store(1000, 9000);
     FailStores(kQueueName, kTimeout, 5);
     EXPECT_EQ(Run({"set", kQueueName, "--interval", "3", "--timeout", "30"}), kExitStoreFailed);
-    EXPECT_EQ(Err(), "Office Laser: the settings could not be stored (error 5).\n"
+    EXPECT_EQ(Err(), "Office Laser: the settings could not be stored (error 5: Access is denied).\n"
                      "Office Laser: stored there now:\n"
                      "  Background status: on\n"
                      "  Interval: 1.0 s (1000 ms)\n"

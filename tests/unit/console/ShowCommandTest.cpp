@@ -138,7 +138,7 @@ const struct
      {"  Background status: on", "  Interval: 0.5 s (500 ms, default)",
       "    It could not be read (error 161); the dialog shows the default.",
       "  Timeout: 180 s (180000 ms, default)",
-      "    It could not be read (error 5); the dialog shows the default."},
+      "    It could not be read (error 5: Access is denied); the dialog shows the default."},
      "\"backgroundStatus\":true,\"intervalSeconds\":0.5,\"intervalMs\":500,"
      "\"intervalDefault\":true,\"intervalReadError\":161,\"timeoutSeconds\":180,"
      "\"timeoutMs\":180000,\"timeoutDefault\":true,\"timeoutReadError\":5"},
@@ -267,6 +267,8 @@ TEST_F(ShowCommandTest, ListSaysWhenThereIsNothingOrTheSpoolerRefuses)
     host::spooler::FailEnumeration(ERROR_ACCESS_DENIED);
     EXPECT_EQ(Run({"list"}), kExitNotOpened);
     EXPECT_EQ(Out(), "");
-    EXPECT_EQ(Err(), "This computer: the printer queues could not be listed (error 5).\n");
+    EXPECT_EQ(
+        Err(),
+        "This computer: the printer queues could not be listed (error 5: Access is denied).\n");
 }
 } // namespace
