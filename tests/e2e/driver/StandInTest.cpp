@@ -50,8 +50,10 @@ class StandIn : public testing::Test
     void SetUp() override
     {
         ASSERT_NE(s_module, nullptr) << "cannot load " << s_copy;
+        // Full access, as printer data is changed only through a handle that may administer.
         wchar_t queue[] = L"E2E Printer";
-        ASSERT_TRUE(open(queue, &m_printer, nullptr));
+        PRINTER_DEFAULTSW full = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+        ASSERT_TRUE(open(queue, &m_printer, &full));
     }
 
     void TearDown() override

@@ -3,19 +3,11 @@
 // W calls take them.
 #pragma once
 
-#include <windows.h>
-
-#include <optional>
-#include <string>
-#include <vector>
+#include "SpoolerModel.h"
 
 namespace host::spooler
 {
-struct Value
-{
-    DWORD type;
-    std::vector<BYTE> data;
-};
+using spoolermodel::Value;
 
 void Reset();
 // winspool.drv of the system folder fails to load with error, or lacks the function of that name.
@@ -26,10 +18,11 @@ void RemoveFunction(const std::string& name);
 bool LibraryLoads();
 FARPROC Function(const std::string& name);
 // A queue that OpenPrinterW can open, using the driver named; without full access only a request
-// without PRINTER_ACCESS_ADMINISTER succeeds, and such a handle cannot change printer data. A
-// name "\\server\name" is a print server's queue: that server lists it (PRINTER_ENUM_NAME), and
-// this computer lists it as a connection (PRINTER_ENUM_CONNECTIONS); any other name is this
-// computer's own (PRINTER_ENUM_LOCAL).
+// to print or to read its security (PRINTER_ACCESS_USE, READ_CONTROL) succeeds, and such a handle
+// cannot change printer data. A name "\\server\name" is a print server's queue: that server
+// lists it (PRINTER_ENUM_NAME), and this computer lists it as a connection
+// (PRINTER_ENUM_CONNECTIONS); any other name is this computer's own (PRINTER_ENUM_LOCAL). A print
+// server without queues cannot be reached.
 constexpr const wchar_t* kLaserDriver = L"Laser Driver";
 void AddQueue(const std::wstring& name, bool fullAccess = true,
               const std::wstring& driver = kLaserDriver);
@@ -42,8 +35,9 @@ void FailEnumeration(DWORD error, const std::wstring& machine = L"");
 void FailDriverEnumeration(DWORD error, const std::wstring& machine = L"");
 // How many times each spooler function ("OpenPrinterW", ...) was called since the last Reset.
 int Calls(const std::string& function);
-// The next EnumPrintersW, whatever it returns, is followed by a new queue, as when a queue is
-// added between a caller's size query and its second call.
+// The next listing of the queues (EnumPrintersW, or EnumPrinterDriversW of a print server, which
+// the spooler knows by its queues), whatever it returns, is followed by a new queue, as when a
+// queue is added between a caller's size query and its second call.
 void AddQueueAfterNextEnumeration(const std::wstring& name);
 void SetValue(const std::wstring& queue, const std::wstring& key, const std::wstring& name,
               Value value);
@@ -60,7 +54,6 @@ void FailStores(const std::wstring& queue, const std::wstring& name, DWORD error
 void FailReads(const std::wstring& queue, const std::wstring& name, DWORD error);
 // The next GetPrinterDataExW throws, as an unexpected failure inside the caller would.
 void ThrowOnNextRead();
-int OpenHandles();
-// The access asked for by every OpenPrinterW, in order.
-const std::vector<DWORD>& DesiredAccesses();
+using spoolermodel::DesiredAccesses;
+using spoolermodel::OpenHandles;
 } // namespace host::spooler
