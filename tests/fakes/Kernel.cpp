@@ -1,5 +1,4 @@
-// kernel32 stand-ins: last error, a Sleep that only records, critical sections, the module handle
-// and the loader.
+// kernel32 stand-ins: last error, a Sleep and critical sections that only record, the loader.
 #include "host_calls.h"
 #include "host_messages.h"
 #include "host_services.h"

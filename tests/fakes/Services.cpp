@@ -82,18 +82,14 @@ Service* Called(const char* call, SC_HANDLE handle, const std::string& detail = 
     return &manager.services.at(open->second.name);
 }
 
-bool Contains(const std::vector<std::wstring>& names, const std::wstring& name)
-{
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
 // The services that depend on name, directly or not, and run, each before those it depends on:
 // the order in which they can be stopped.
 void CollectActiveDependents(const std::wstring& name, std::vector<const Service*>& order)
 {
     for (const auto& [other, service] : TheManager().services)
-        if (Contains(service.dependsOn, name) && service.state != SERVICE_STOPPED &&
-            std::find(order.begin(), order.end(), &service) == order.end())
+        if (std::count(service.dependsOn.begin(), service.dependsOn.end(), name) != 0 &&
+            service.state != SERVICE_STOPPED &&
+            std::count(order.begin(), order.end(), &service) == 0)
         {
             CollectActiveDependents(other, order);
             order.push_back(&service);
@@ -133,12 +129,8 @@ void host::services::AddService(const std::wstring& name, DWORD state, Behaviour
 {
     Manager& manager = TheManager();
     Service& service = manager.services[name];
-    service = {name,
-               state,
-               behaviour,
-               0,
-               state == SERVICE_RUNNING ? manager.nextProcessId++ : 0,
-               std::move(dependsOn)};
+    const DWORD processId = state == SERVICE_RUNNING ? manager.nextProcessId++ : 0;
+    service = {name, state, behaviour, 0, processId, std::move(dependsOn)};
     Begin(service, state);
 }
 

@@ -91,11 +91,8 @@ void WINAPI SetLastError(DWORD error);
 void WINAPI Sleep(DWORD milliseconds);
 HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
 
-// One thread runs here, so a critical section is never waited for; its entries and exits are
-// logged ("EnterCriticalSection").
-typedef struct _CRITICAL_SECTION
-{
-} CRITICAL_SECTION;
+// One thread runs here: a critical section is never waited for, only its entries and exits logged.
+typedef int CRITICAL_SECTION;
 void WINAPI InitializeCriticalSection(CRITICAL_SECTION* section);
 void WINAPI EnterCriticalSection(CRITICAL_SECTION* section);
 void WINAPI LeaveCriticalSection(CRITICAL_SECTION* section);

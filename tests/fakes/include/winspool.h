@@ -19,44 +19,17 @@ typedef struct _PRINTER_DEFAULTSW
 #define PRINTER_ENUM_CONNECTIONS 0x00000004
 #define PRINTER_ENUM_NAME 0x00000008
 
-// The members the program reads; the others stay null.
+// Only the members the programs read; on Windows the records hold more.
 typedef struct _PRINTER_INFO_2W
 {
-    LPWSTR pServerName;
     LPWSTR pPrinterName;
-    LPWSTR pShareName;
-    LPWSTR pPortName;
     LPWSTR pDriverName;
-    LPWSTR pComment;
-    LPWSTR pLocation;
-    void* pDevMode;
-    LPWSTR pSepFile;
-    LPWSTR pPrintProcessor;
-    LPWSTR pDatatype;
-    LPWSTR pParameters;
-    void* pSecurityDescriptor;
-    DWORD Attributes;
-    DWORD Priority;
-    DWORD DefaultPriority;
-    DWORD StartTime;
-    DWORD UntilTime;
-    DWORD Status;
-    DWORD cJobs;
-    DWORD AveragePPM;
 } PRINTER_INFO_2W;
 
 typedef struct _DRIVER_INFO_3W
 {
-    DWORD cVersion;
     LPWSTR pName;
-    LPWSTR pEnvironment;
-    LPWSTR pDriverPath;
-    LPWSTR pDataFile;
-    LPWSTR pConfigFile;
-    LPWSTR pHelpFile;
-    LPWSTR pDependentFiles;
     LPWSTR pMonitorName;
-    LPWSTR pDefaultDataType;
 } DRIVER_INFO_3W;
 
 // Level 2 only; the texts follow the records in the caller's buffer.
