@@ -1,16 +1,11 @@
 #pragma once
 
+#include "resources/ResourceString.h"
+
 #include <windows.h>
 
 #include <string>
 #include <vector>
-
-// The pattern with %1 to %9 replaced by the arguments, in one pass: an argument's own "%2" is
-// not replaced again. A % not followed by the number of a given argument stays as it is.
-std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstring>& arguments);
-
-// A string resource in the user's language with its arguments put in.
-std::wstring Message(UINT id, const std::vector<std::wstring>& arguments = {});
 
 // ASCII text (numbers, JSON) as UTF-16.
 std::wstring Widened(const std::string& ascii);

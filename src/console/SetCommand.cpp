@@ -38,6 +38,7 @@ const RestartResult kRestartResults[] = {
     {RestartOutcome::SpoolerStopped, IDS_CMD_ON_MACHINE, IDS_SPOOLER_STOPPED, L"spooler-stopped",
      kExitRestartFailed},
     {RestartOutcome::Failed, IDS_CMD_RESTART_FAILED, 0, L"failed", kExitRestartFailed},
+    {RestartOutcome::NotInTime, IDS_CMD_RESTART_FAILED, 0, L"failed", kExitRestartFailed},
 };
 
 const RestartResult& ResultOf(RestartOutcome outcome)

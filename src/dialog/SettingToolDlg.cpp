@@ -143,7 +143,7 @@ void CSettingToolDlg::OnOK()
     });
     if (outcome == RestartOutcome::SpoolerStopped)
         ShowMessage(IDS_SPOOLER_STOPPED);
-    else if (outcome == RestartOutcome::Failed)
+    else if (outcome != RestartOutcome::Restarted)
         ShowMessage(IDS_RESTART_FAILED);
     m_controls.Close(IDOK);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 #include <windows.h>
 
 // A string resource of this program in the user's language, as UTF-16, read when it is needed
@@ -8,3 +9,10 @@
 // none. Never through the ANSI code page: a Japanese message stays whole on a system whose code
 // page is not Japanese.
 std::wstring LoadResourceString(UINT id);
+
+// The pattern with %1 to %9 replaced by the arguments, in one pass: an argument's own "%2" is
+// not replaced again. A % not followed by the number of a given argument stays as it is.
+std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstring>& arguments);
+
+// A string resource in the user's language with its arguments put in.
+std::wstring Message(UINT id, const std::vector<std::wstring>& arguments = {});

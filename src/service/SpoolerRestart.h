@@ -2,12 +2,14 @@
 
 #include <string>
 #include <vector>
+#include <windows.h>
 
 // How a restart of the print spooler ended.
 enum class RestartOutcome
 {
     Restarted,      // seen stopped, then running again: it reads the stored settings
     Failed,         // not restarted, but not left stopped either (or it could not be opened)
+    NotInTime,      // still stopping or starting when the waits ran out: it may yet run again
     SpoolerStopped, // not running after the attempt: printing is stopped on that machine
 };
 
@@ -23,6 +25,9 @@ struct RestartReport
     std::wstring heldBy;
     // Those that were stopped and do not run again.
     std::vector<std::wstring> leftStopped;
+    // Why the restart as a whole did not succeed: the error of the call that failed first,
+    // ERROR_SERVICE_REQUEST_TIMEOUT for a wait that ran out; ERROR_SUCCESS when it succeeded.
+    DWORD error = ERROR_SUCCESS;
 
     // The restart as a whole: Restarted only when the spooler and every dependent run again.
     RestartOutcome Outcome() const;
