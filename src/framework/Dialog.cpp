@@ -41,7 +41,10 @@ DWORD WINAPI RunBusyWork(void* parameter)
 void DispatchUntilSignalled(HANDLE object)
 {
     std::optional<WPARAM> quit;
-    while (::MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_ALLINPUT) ==
+    // MWMO_INPUTAVAILABLE: also wake for input already queued when the wait begins (behind the
+    // click that started the work, say). The last look at the queue counts it as seen, and without
+    // the flag it would wait for the next new message.
+    while (::MsgWaitForMultipleObjectsEx(1, &object, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
            WAIT_OBJECT_0 + 1)
     {
         MSG message;
