@@ -41,7 +41,10 @@ DWORD WINAPI RunBusyWork(void* parameter)
 void DispatchUntilSignalled(HANDLE object)
 {
     std::optional<WPARAM> quit;
-    while (::MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_ALLINPUT) ==
+    // MWMO_INPUTAVAILABLE: also wake for input already queued when the wait begins (behind the
+    // click that started the work, say). The last look at the queue counts it as seen, and without
+    // the flag it would wait for the next new message.
+    while (::MsgWaitForMultipleObjectsEx(1, &object, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
            WAIT_OBJECT_0 + 1)
     {
         MSG message;
@@ -99,18 +102,25 @@ void CDialog::RunBusy(const wchar_t* caption, const std::function<void()>& work)
     // hand-over back is the thread's end.
     const std::wstring savedCaption = GetWindowText();
     SetWindowText(caption);
+    // The reason Windows shows for the sign-out or shutdown that Dispatch refuses meanwhile.
+    ::ShutdownBlockReasonCreate(m_hWnd, caption);
     const bool wasDisabled = EnableWindow(false);
     m_busy = true;
     const HCURSOR savedCursor = ::SetCursor(WaitCursor());
     BusyWork busy{work, nullptr};
     const CKernelHandle thread(::CreateThread(nullptr, 0, &RunBusyWork, &busy, 0, nullptr));
     if (thread)
+    {
+        m_busyThread = thread.get();
         DispatchUntilSignalled(thread.get());
+        m_busyThread = nullptr;
+    }
     else
         RunBusyWork(&busy); // without a thread the work is still done, only the dialog waits
     ::SetCursor(savedCursor);
     m_busy = false;
     EnableWindow(!wasDisabled);
+    ::ShutdownBlockReasonDestroy(m_hWnd);
     SetWindowText(savedCaption.c_str());
     if (busy.failure)
         std::rethrow_exception(busy.failure);
@@ -152,6 +162,19 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (m_busy && message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
         return TRUE;
+    if (m_busy && message == WM_QUERYENDSESSION)
+    {
+        // The work must not be cut off halfway (a restart between its stop and its start).
+        SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, FALSE);
+        return TRUE;
+    }
+    if (message == WM_ENDSESSION && wParam && m_busyThread != nullptr)
+    {
+        // The session ends anyway, and the process may be ended as soon as this returns: so not
+        // before the work is over. The work's thread never touches a window, so waiting for it
+        // here, without taking messages, cannot deadlock.
+        ::WaitForSingleObject(m_busyThread, INFINITE);
+    }
     if (message == WM_INITDIALOG)
         return OnInitDialog();
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK)

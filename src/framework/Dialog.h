@@ -35,8 +35,9 @@ class CDialog : public CWnd
     void GotoDlgCtrl(const CWnd& control);
     // Runs work to its end on a thread of its own while this one keeps taking the dialog's
     // messages, with caption as the dialog's caption and the wait cursor over it. The dialog is
-    // disabled meanwhile, and OK and Cancel (which a close may still send) are refused. An
-    // exception from work is rethrown here.
+    // disabled meanwhile, and OK and Cancel (which a close may still send) are refused, as is a
+    // sign-out or shutdown, with caption as the reason Windows shows; one that goes ahead anyway
+    // is held until work is over. An exception from work is rethrown here.
     void RunBusy(const wchar_t* caption, const std::function<void()>& work);
 
   private:
@@ -47,4 +48,5 @@ class CDialog : public CWnd
     CWnd* m_pParent;
     std::exception_ptr m_pendingException;
     bool m_busy = false;
+    HANDLE m_busyThread = nullptr; // the thread running RunBusy's work, while there is one
 };

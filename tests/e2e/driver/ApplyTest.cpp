@@ -133,6 +133,25 @@ TEST_F(ApplyBusy, TheDialogAnswersAndSaysItRestartsTheSpoolerUntilItClosesAsOkDo
     EXPECT_NE(SpoolerProcessId(), spooler) << "the spooler was not restarted";
 }
 
+// A sign-out during the restart is refused, and one that goes ahead anyway returns only once the
+// spooler runs again. Wine has no sign-out of its own, so the messages come from here; the reason
+// that Windows' sign-out screen shows meanwhile cannot be seen under Wine.
+TEST_F(ApplyBusy, ASignOutIsRefusedAndOneThatGoesAheadAnywayWaitsForTheRestart)
+{
+    const HWND dialog = open->controls.dialog;
+    const std::string caption = TextOf(dialog);
+    PostClick(open->controls.ok);
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(dialog) != caption; }, kActionTimeoutMs));
+    DWORD_PTR result = 1;
+    SendMessageTimeoutW(dialog, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                        kActionTimeoutMs, &result);
+    EXPECT_EQ(result, 0u) << "the sign-out was not refused";
+    SendMessageTimeoutW(dialog, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                        kRestartTimeoutMs, nullptr);
+    const DWORD now = SpoolerProcessId();
+    EXPECT_TRUE(now != 0 && now != spooler) << "the spooler is not running again: " << now;
+}
+
 using ApplyCancel = OnTheDialog<ProgramTest>;
 
 TEST_F(ApplyCancel, StoresNothingAndLeavesTheSpoolerAlone)
