@@ -47,14 +47,6 @@ const RestartResult& ResultOf(RestartOutcome outcome)
                          [&](const RestartResult& r) { return r.outcome == outcome; });
 }
 
-std::wstring NameList(const std::vector<std::wstring>& names)
-{
-    std::wstring list;
-    for (const std::wstring& name : names)
-        list += (list.empty() ? L"" : Message(IDS_CMD_SEPARATOR)) + name;
-    return list;
-}
-
 // The values written, for the message that says so.
 std::wstring WrittenText(std::optional<DWORD> interval, std::optional<DWORD> timeout)
 {

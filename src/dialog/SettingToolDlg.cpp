@@ -1,5 +1,6 @@
 #include "dialog/SettingToolDlg.h"
 
+#include "dialog/RestartNotice.h"
 #include "printer/PrinterInfo.h"
 #include "printer/SpoolerNames.h"
 #include "resource.h"
@@ -137,14 +138,18 @@ void CSettingToolDlg::OnOK()
     // A print server's queue is read by that server's language monitor, so its spooler is the
     // one restarted.
     const std::wstring machine = MachineOf(m_pPrinter->GetPrinterName());
-    RestartOutcome outcome = RestartOutcome::Failed;
+    RestartReport report;
     m_controls.RunBusy(LoadResourceString(IDS_RESTARTING_SPOOLER), [&] {
-        outcome = RestartSpooler(machine.empty() ? nullptr : machine.c_str()).Outcome();
+        report = RestartSpooler(machine.empty() ? nullptr : machine.c_str());
     });
-    if (outcome == RestartOutcome::SpoolerStopped)
-        ShowMessage(IDS_SPOOLER_STOPPED);
-    else if (outcome != RestartOutcome::Restarted)
-        ShowMessage(IDS_RESTART_FAILED);
+    if (const RestartNotice notice = NoticeOf(report); notice.id != 0)
+    {
+        // The user may look after several machines: a server's restart names the server.
+        const std::wstring text = Message(notice.id, notice.arguments);
+        m_controls.ShowMessage(machine.empty() ? text
+                                               : Message(IDS_ON_PRINT_SERVER, {machine, text}),
+                               LoadResourceString(IDS_ERROR_CAPTION));
+    }
     m_controls.Close(IDOK);
 }
 

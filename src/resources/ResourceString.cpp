@@ -1,5 +1,7 @@
 #include "resources/ResourceString.h"
 
+#include "resource.h"
+
 // Far larger than any message of the program; LoadString truncates a longer one safely.
 constexpr int kLongestMessage = 2048;
 
@@ -33,4 +35,12 @@ std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstr
 std::wstring Message(UINT id, const std::vector<std::wstring>& arguments)
 {
     return Substitute(LoadResourceString(id), arguments);
+}
+
+std::wstring NameList(const std::vector<std::wstring>& names)
+{
+    std::wstring list;
+    for (const std::wstring& name : names)
+        list += (list.empty() ? L"" : LoadResourceString(IDS_CMD_SEPARATOR)) + name;
+    return list;
 }

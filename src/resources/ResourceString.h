@@ -16,3 +16,6 @@ std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstr
 
 // A string resource in the user's language with its arguments put in.
 std::wstring Message(UINT id, const std::vector<std::wstring>& arguments = {});
+
+// The names one after another, in the user's language ("Fax, LPDSVC").
+std::wstring NameList(const std::vector<std::wstring>& names);

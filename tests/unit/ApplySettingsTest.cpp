@@ -204,16 +204,24 @@ TEST_F(ApplySettingsTest, TheRestartIsReportedAfterTheSettingsAreStoredAsWhatItL
     }
 }
 
-TEST_F(ApplySettingsTest, APrintServersQueueHasThatServersSpoolerRestarted)
+TEST_F(ApplySettingsTest, APrintServersQueueHasThatServersSpoolerRestartedAndItsMessageNamesIt)
 {
     const wchar_t kServerQueue[] = L"\\\\printhost\\Front Desk";
     host::spooler::AddQueue(kServerQueue);
     host::services::AddMachine(L"\\\\printhost");
+    host::services::AddService(L"Fax", SERVICE_RUNNING, host::services::kStartRefused,
+                               {L"Spooler"});
     CPrinterInfo printer(kServerQueue);
-    host::SetModalDriver([](DialogUser& user) { user.Click(IDOK); });
+    host::SetModalDriver([](DialogUser& user) {
+        user.Paste(IDC_TIMEOUT_EDIT, L"30");
+        user.Click(IDOK);
+    });
     EXPECT_EQ(RunSettingsDialog(printer), IDOK);
     EXPECT_TRUE(Logged("ControlService Spooler@\\\\printhost 1"));
     EXPECT_FALSE(Logged("ControlService Spooler 1"));
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{Message(
+                              IDS_ON_PRINT_SERVER,
+                              {L"\\\\printhost", Message(IDS_DEPENDENTS_LEFT_STOPPED, {L"Fax"})})});
 }
 
 TEST_F(ApplySettingsTest, CancelStoresNothingAndLeavesTheSpoolerAlone)
