@@ -23,7 +23,7 @@ DOCS="$PWD/docs"
 cmake --preset product >/dev/null
 cmake --build --preset product --target SettingTool >/dev/null
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target e2e_winspool stubborn-service winehelper show-and-hold \
+cmake --build --preset windows --target e2e_winspool spooler-standin winehelper show-and-hold \
     >/dev/null
 
 # The service manager reads the start type and program when a Wine session begins, so each
@@ -115,7 +115,7 @@ spooler_start_type 3
 # pictures. It accepts no control, so the session is ended, not waited for.
 spooler_own_program=$(wine reg query "$SPOOLER_KEY" /v ImagePath | tr -d '\r' |
     sed -n 's/^ *ImagePath *REG_[A-Z_]* *//p')
-spooler_program "$(winepath -w "$PWD/$PRODUCT/stubborn-service.exe")"
+spooler_program "$(winepath -w "$PWD/$PRODUCT/spooler-standin.exe")"
 wineserver -p
 wine net start Spooler >/dev/null 2>&1 || true
 for language in en ja; do

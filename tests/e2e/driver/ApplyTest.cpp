@@ -152,6 +152,26 @@ TEST_F(ApplyBusy, ASignOutIsRefusedAndOneThatGoesAheadAnywayWaitsForTheRestart)
     EXPECT_TRUE(now != 0 && now != spooler) << "the spooler is not running again: " << now;
 }
 
+using ApplySlowSpooler = ProgramTest;
+
+// A busy print server's spooler takes longer than 10 s to stop and to start, saying so through its
+// checkpoint: the restart waits for both and has nothing to warn of, where a wait of 10 s left
+// the spooler stopped.
+TEST_F(ApplySlowSpooler, IsWaitedForWhileItReportsProgressAndRunsAgainWithoutAWarning)
+{
+    StoreSettings(700, 180000);
+    const SpoolerStandIn slow(BesideTheTool("spooler-standin.exe"), "slow 12000");
+    ASSERT_TRUE(slow.Running()) << "the slow spooler did not start";
+    const DWORD before = SpoolerProcessId();
+    OpenDialog open;
+    ASSERT_TRUE(open.Shown()) << "no dialog";
+    SetText(open.controls.timeout, "20");
+    PostClick(open.controls.ok);
+    EXPECT_EQ(open.run.WaitForExit(kRestartTimeoutMs), 0) << "not closed without a warning";
+    EXPECT_NE(SpoolerProcessId(), 0u) << "the spooler was left stopped";
+    EXPECT_NE(SpoolerProcessId(), before) << "the spooler was not restarted";
+}
+
 using ApplyCancel = OnTheDialog<ProgramTest>;
 
 TEST_F(ApplyCancel, StoresNothingAndLeavesTheSpoolerAlone)

@@ -158,11 +158,11 @@ TEST_P(LanguageRestartFailure, IsReportedAsWhatItLeftAfterStoringAndTheDialogClo
     StoreSettings(700, 180000);
     ASSERT_TRUE(StartSpooler());
     std::optional<SpoolerDisabled> disabled;
-    std::optional<SpoolerThatWillNotStop> stubborn;
+    std::optional<SpoolerStandIn> stubborn;
     if (leftStopped)
         ASSERT_TRUE(disabled.emplace().Applied()) << "the spooler's start type cannot be changed";
     else
-        ASSERT_TRUE(stubborn.emplace(BesideTheTool("stubborn-service.exe")).Running())
+        ASSERT_TRUE(stubborn.emplace(BesideTheTool("spooler-standin.exe")).Running())
             << "the stubborn spooler did not start";
     OpenDialog open;
     ASSERT_TRUE(open.Shown()) << "no dialog";

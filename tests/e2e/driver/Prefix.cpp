@@ -17,8 +17,8 @@ namespace
 {
 const wchar_t kPrintersKey[] = L"System\\CurrentControlSet\\Control\\Print\\Printers\\";
 const char kSpooler[] = "Spooler";
-// The user-defined control that ends the stubborn stand-in (tests/standin/StubbornService.cpp).
-const DWORD kEndStubbornSpooler = 200;
+// The user-defined control that ends the spooler's stand-in (tests/standin/SpoolerStandIn.cpp).
+const DWORD kEndSpoolerStandIn = 200;
 
 std::wstring QueueKey(const std::string& queue)
 {
@@ -181,7 +181,7 @@ DWORD SpoolerProcessId()
     return status.dwCurrentState == SERVICE_RUNNING ? status.dwProcessId : 0;
 }
 
-bool StartSpooler()
+bool StartSpooler(DWORD timeoutMs)
 {
     if (SpoolerProcessId() != 0)
         return true;
@@ -189,7 +189,7 @@ bool StartSpooler()
     if (!spooler)
         return false;
     StartServiceA(spooler.get(), 0, nullptr);
-    return WaitUntil([] { return SpoolerProcessId() != 0; }, kActionTimeoutMs);
+    return WaitUntil([] { return SpoolerProcessId() != 0; }, timeoutMs);
 }
 
 SpoolerDisabled::SpoolerDisabled()
@@ -214,18 +214,19 @@ SpoolerDisabled::~SpoolerDisabled()
     StartSpooler();
 }
 
-SpoolerThatWillNotStop::SpoolerThatWillNotStop(const std::string& program)
+SpoolerStandIn::SpoolerStandIn(const std::string& program, const std::string& arguments)
 {
     const ServiceHandle spooler = OpenSpooler(SERVICE_QUERY_CONFIG | SERVICE_CHANGE_CONFIG);
     const std::optional<SpoolerConfig> config = spooler ? ConfigOf(spooler.get()) : std::nullopt;
     if (!config || !StopSpooler())
         return;
     m_program = config->program;
-    m_applied = ChangeConfig(spooler.get(), SERVICE_NO_CHANGE, Wide("\"" + program + "\"").c_str());
-    m_running = m_applied && StartSpooler();
+    const std::string command = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+    m_applied = ChangeConfig(spooler.get(), SERVICE_NO_CHANGE, Wide(command).c_str());
+    m_running = m_applied && StartSpooler(kRestartTimeoutMs);
 }
 
-SpoolerThatWillNotStop::~SpoolerThatWillNotStop()
+SpoolerStandIn::~SpoolerStandIn()
 {
     if (!m_applied)
         return;
@@ -234,7 +235,7 @@ SpoolerThatWillNotStop::~SpoolerThatWillNotStop()
     if (!spooler)
         return;
     SERVICE_STATUS status = {};
-    ControlService(spooler.get(), kEndStubbornSpooler, &status);
+    ControlService(spooler.get(), kEndSpoolerStandIn, &status);
     WaitUntil([] { return SpoolerProcessId() == 0; }, kActionTimeoutMs);
     ChangeConfig(spooler.get(), SERVICE_NO_CHANGE, m_program.c_str());
     StartSpooler();

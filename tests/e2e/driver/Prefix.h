@@ -2,6 +2,8 @@
 // stand-in keeps under the queue's registry key, and Wine's "Spooler" service.
 #pragma once
 
+#include "Wait.h"
+
 #include <windows.h>
 #include <winspool.h>
 
@@ -54,7 +56,7 @@ class StoredValuesKeeper
 
 // The spooler's process id while it runs, else 0.
 DWORD SpoolerProcessId();
-bool StartSpooler();
+bool StartSpooler(DWORD timeoutMs = kActionTimeoutMs);
 
 // Disables the spooler, so that it cannot be started; the destructor restores its start type
 // and starts it again.
@@ -72,16 +74,17 @@ class SpoolerDisabled
     bool m_applied = false;
 };
 
-// Puts the stubborn stand-in (tests/standin, the program's path given) in the place of the
-// spooler's program and starts it: the spooler then runs but cannot be stopped. The destructor
-// ends it, puts the spooler's own program back and starts it again.
-class SpoolerThatWillNotStop
+// Puts the spooler's stand-in (tests/standin, the program's path given) in the place of the
+// spooler's program and starts it: with no arguments a spooler that runs but cannot be stopped,
+// with "slow MS" one whose start and stop each take MS milliseconds. The destructor ends it, puts
+// the spooler's own program back and starts it again.
+class SpoolerStandIn
 {
   public:
-    explicit SpoolerThatWillNotStop(const std::string& program);
-    ~SpoolerThatWillNotStop();
-    SpoolerThatWillNotStop(const SpoolerThatWillNotStop&) = delete;
-    SpoolerThatWillNotStop& operator=(const SpoolerThatWillNotStop&) = delete;
+    explicit SpoolerStandIn(const std::string& program, const std::string& arguments = "");
+    ~SpoolerStandIn();
+    SpoolerStandIn(const SpoolerStandIn&) = delete;
+    SpoolerStandIn& operator=(const SpoolerStandIn&) = delete;
     bool Running() const { return m_running; }
 
   private:
