@@ -2,20 +2,28 @@
 
 #include "service/ServiceException.h"
 
+#include <algorithm>
+
 namespace
 {
 // The list may grow between the call that sizes it and the one that fills it.
 const int kListAttempts = 3;
+
+DWORD Refused()
+{
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
+}
 } // namespace
 
-CService::CService(const wchar_t* name, const wchar_t* machine) : m_name(name)
+CService::CService(const wchar_t* name, DWORD access, const wchar_t* machine) : m_name(name)
 {
-    const CServiceHandle manager(OpenSCManagerW(machine, nullptr, SC_MANAGER_ALL_ACCESS));
+    const CServiceHandle manager(OpenSCManagerW(machine, nullptr, SC_MANAGER_CONNECT));
     if (!manager)
-        throw CServiceException();
-    m_service.reset(OpenServiceW(manager.get(), name, SERVICE_ALL_ACCESS));
+        throw CServiceException(Refused());
+    m_service.reset(OpenServiceW(manager.get(), name, access));
     if (!m_service)
-        throw CServiceException();
+        throw CServiceException(Refused());
 }
 
 std::optional<DWORD> CService::QueryState() const
@@ -26,43 +34,70 @@ std::optional<DWORD> CService::QueryState() const
     return status.dwCurrentState;
 }
 
-bool CService::WaitFor(DWORD targetState) const
+DWORD CService::WaitFor(DWORD targetState) const
 {
-    for (int poll = 0; poll < kMaxPolls; ++poll)
+    // A busy print server's spooler can take far longer than 10 s to stop or start; while it
+    // does it says so by moving its checkpoint on within its wait hint, and only a service that
+    // stops doing that is given up on.
+    const ULONGLONG start = GetTickCount64();
+    ULONGLONG movedOn = start;
+    SERVICE_STATUS last = {};
+    for (;;)
     {
-        const std::optional<DWORD> state = QueryState();
-        if (!state)
-            return false;
-        if (*state == targetState)
-            return true;
+        SERVICE_STATUS status = {};
+        if (!QueryServiceStatus(m_service.get(), &status))
+            return Refused();
+        if (status.dwCurrentState == targetState)
+            return ERROR_SUCCESS;
+        const ULONGLONG now = GetTickCount64();
+        if (status.dwCurrentState != last.dwCurrentState ||
+            status.dwCheckPoint != last.dwCheckPoint)
+            movedOn = now;
+        last = status;
+        if (now - movedOn >= std::max<ULONGLONG>(status.dwWaitHint, kLeastPatienceMs) ||
+            now - start >= kLongestWaitMs)
+            return ERROR_SERVICE_REQUEST_TIMEOUT;
         Sleep(kPollIntervalMs);
     }
-    return false;
 }
 
-bool CService::Stop(BOOL wait)
+DWORD CService::Stop(BOOL wait)
 {
     const std::optional<DWORD> state = QueryState();
     if (!state)
-        return false;
+        return Refused();
+    if (*state == SERVICE_STOPPED)
+        return ERROR_SUCCESS;
+    if (*state == SERVICE_STOP_PENDING)
+        return wait ? WaitFor(SERVICE_STOPPED) : ERROR_SUCCESS;
     if (*state != SERVICE_RUNNING)
-        return *state == SERVICE_STOPPED;
+        return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
     SERVICE_STATUS status = {};
     if (!ControlService(m_service.get(), SERVICE_CONTROL_STOP, &status))
-        return false;
-    return wait ? WaitFor(SERVICE_STOPPED) : true;
+        return Refused();
+    return wait ? WaitFor(SERVICE_STOPPED) : ERROR_SUCCESS;
 }
 
-bool CService::Start(BOOL wait)
+DWORD CService::Start(BOOL wait)
 {
-    const std::optional<DWORD> state = QueryState();
+    std::optional<DWORD> state = QueryState();
     if (!state)
-        return false;
+        return Refused();
+    if (*state == SERVICE_STOP_PENDING && wait)
+    {
+        if (const DWORD error = WaitFor(SERVICE_STOPPED))
+            return error;
+        state = SERVICE_STOPPED;
+    }
+    if (*state == SERVICE_RUNNING)
+        return ERROR_SUCCESS;
+    if (*state == SERVICE_START_PENDING)
+        return wait ? WaitFor(SERVICE_RUNNING) : ERROR_SUCCESS;
     if (*state != SERVICE_STOPPED)
-        return *state == SERVICE_RUNNING;
+        return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
     if (!StartServiceW(m_service.get(), 0, nullptr))
-        return false;
-    return wait ? WaitFor(SERVICE_RUNNING) : true;
+        return Refused();
+    return wait ? WaitFor(SERVICE_RUNNING) : ERROR_SUCCESS;
 }
 
 std::vector<std::wstring> CService::ActiveDependents() const

@@ -10,34 +10,48 @@ namespace
 const wchar_t kSpoolerName[] = L"Spooler";
 // Lets the stopped spooler finish shutting down before it is started again.
 const DWORD kPauseMs = 3000;
+// What the restart calls on each service, and no more: Windows refuses a help-desk operator
+// whom the spooler's security lets stop and start it any right beyond those.
+const DWORD kSpoolerAccess =
+    SERVICE_QUERY_STATUS | SERVICE_STOP | SERVICE_START | SERVICE_ENUMERATE_DEPENDENTS;
+const DWORD kDependentAccess = SERVICE_QUERY_STATUS | SERVICE_STOP | SERVICE_START;
 
-// The dependent, stopped; none when it cannot be opened or does not stop.
-std::optional<CService> StoppedDependent(const std::wstring& name, const wchar_t* machine)
+// The first failure is the one a report names.
+void Note(RestartReport& report, DWORD error)
 {
-    try
-    {
-        CService dependent(name.c_str(), machine);
-        if (dependent.Stop(TRUE))
-            return dependent;
-    }
-    catch (const CServiceException&)
-    {
-    }
-    return std::nullopt;
+    if (report.error == ERROR_SUCCESS)
+        report.error = error;
 }
 
-RestartOutcome StopAndStart(CService& spooler)
+// Whether the stop was accepted, whether or not the wait saw its end.
+bool Accepted(DWORD stopResult)
 {
-    const bool stopped = spooler.Stop(TRUE);
+    return stopResult == ERROR_SUCCESS || stopResult == ERROR_SERVICE_REQUEST_TIMEOUT;
+}
+
+// What became of the spooler, with why when it was not restarted.
+void StopAndStart(CService& spooler, RestartReport& report)
+{
+    const DWORD stopped = spooler.Stop(TRUE);
     Sleep(kPauseMs);
-    const bool started = spooler.Start(TRUE);
-    if (stopped && started)
-        return RestartOutcome::Restarted;
-    // A stop that worked with a start that failed, timed out or was skipped behind a stop
-    // still pending leaves the machine without a spooler.
+    // Also after a stop that failed: a stop that was accepted and finishes late is still
+    // followed by its start, and one that was refused leaves the spooler running.
+    const DWORD started = spooler.Start(TRUE);
+    if (started == ERROR_SUCCESS && Accepted(stopped))
+    {
+        report.spooler = RestartOutcome::Restarted;
+        return;
+    }
+    // Only a spooler seen stopped is said to be stopped; one still stopping or starting may yet
+    // run again.
     const std::optional<DWORD> state = spooler.QueryState();
-    return state && *state != SERVICE_RUNNING ? RestartOutcome::SpoolerStopped
-                                              : RestartOutcome::Failed;
+    if (state == std::optional<DWORD>(SERVICE_STOPPED))
+        report.spooler = RestartOutcome::SpoolerStopped;
+    else if (state && *state != SERVICE_RUNNING)
+        report.spooler = RestartOutcome::NotInTime;
+    else
+        report.spooler = RestartOutcome::Failed;
+    Note(report, stopped != ERROR_SUCCESS ? stopped : started);
 }
 } // namespace
 
@@ -50,33 +64,54 @@ RestartOutcome RestartReport::Outcome() const
 RestartReport RestartSpooler(const wchar_t* machine)
 {
     RestartReport report;
+    std::optional<CService> spooler;
     try
     {
-        CService spooler(kSpoolerName, machine);
-        report.dependents = spooler.ActiveDependents();
-        std::vector<CService> stopped;
-        for (const std::wstring& name : report.dependents)
-        {
-            std::optional<CService> dependent = StoppedDependent(name, machine);
-            if (!dependent)
-            {
-                report.heldBy = name;
-                break;
-            }
-            stopped.push_back(std::move(*dependent));
-        }
-        if (report.heldBy.empty())
-            report.spooler = StopAndStart(spooler);
-        // Started in the reverse order of their stops, each after those it depends on. Without a
-        // spooler none of them could run.
-        const bool spoolerRuns = report.spooler != RestartOutcome::SpoolerStopped;
-        for (auto dependent = stopped.rbegin(); dependent != stopped.rend(); ++dependent)
-            if (!spoolerRuns || !dependent->Start(TRUE))
-                report.leftStopped.push_back(dependent->Name());
+        spooler.emplace(kSpoolerName, kSpoolerAccess, machine);
     }
-    catch (...)
+    catch (const CServiceException& e)
     {
-        // The spooler itself could not be opened: nothing was touched.
+        report.error = e.error; // nothing was touched
+        return report;
+    }
+    report.dependents = spooler->ActiveDependents();
+    // Those whose stop was accepted, each to be started again whatever came after.
+    std::vector<CService> stopped;
+    for (const std::wstring& name : report.dependents)
+    {
+        DWORD error = ERROR_SUCCESS;
+        try
+        {
+            CService dependent(name.c_str(), kDependentAccess, machine);
+            error = dependent.Stop(TRUE);
+            if (Accepted(error))
+                stopped.push_back(std::move(dependent));
+        }
+        catch (const CServiceException& e)
+        {
+            error = e.error;
+        }
+        if (error != ERROR_SUCCESS)
+        {
+            report.heldBy = name;
+            Note(report, error);
+            break;
+        }
+    }
+    if (report.heldBy.empty())
+        StopAndStart(*spooler, report);
+    // Started in the reverse order of their stops, each after those it depends on. Without a
+    // spooler none of them could run; one still starting may still take them, else Windows says
+    // why it did not.
+    const bool spoolerStopped = report.spooler == RestartOutcome::SpoolerStopped;
+    for (auto dependent = stopped.rbegin(); dependent != stopped.rend(); ++dependent)
+    {
+        const DWORD error = spoolerStopped ? ERROR_SUCCESS : dependent->Start(TRUE);
+        if (spoolerStopped || error != ERROR_SUCCESS)
+        {
+            report.leftStopped.push_back(dependent->Name());
+            Note(report, error);
+        }
     }
     return report;
 }

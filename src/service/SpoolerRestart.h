@@ -34,10 +34,8 @@ struct RestartReport
 };
 
 // Restarts the print spooler of a machine (null: this one) so that it reads the stored settings
-// again: its running dependents stopped first, the spooler stopped with a bounded wait, a 3 s
-// pause, the spooler started with a bounded wait, then the dependents started again in the
-// reverse order; unless the spooler was seen both stopped and running, one more look at its
-// state. A dependent that does not stop leaves everything running as it was. Every wait is
-// bounded (about 23 s for the spooler, 10 s for each stop or start of a dependent); never
-// throws.
+// again: its running dependents stopped first, the spooler stopped, a 3 s pause, the spooler
+// started, then the dependents started again in the reverse order. A dependent that does not stop
+// leaves the spooler running as it was. Each wait follows the service for as long as it reports
+// progress, at most 3 minutes (CService). Throws nothing but what running out of memory throws.
 RestartReport RestartSpooler(const wchar_t* machine = nullptr);

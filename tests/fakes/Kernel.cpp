@@ -11,6 +11,7 @@
 namespace
 {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
+ULONGLONG g_ticks = 0;
 // Any non-null value: resources are looked up by identifier alone.
 HMODULE const kProgramModule = reinterpret_cast<HMODULE>(0x400000);
 HMODULE const kSpoolerModule = reinterpret_cast<HMODULE>(0x73000000);
@@ -45,6 +46,12 @@ void WINAPI SetLastError(DWORD error)
 void WINAPI Sleep(DWORD milliseconds)
 {
     host::CallLog().push_back("Sleep " + std::to_string(milliseconds));
+    g_ticks += milliseconds;
+}
+
+ULONGLONG WINAPI GetTickCount64()
+{
+    return g_ticks;
 }
 
 void WINAPI InitializeCriticalSection(CRITICAL_SECTION*) {}

@@ -16,6 +16,7 @@ struct Service
     DWORD state;
     host::services::Behaviour behaviour;
     int pendingQueries;
+    DWORD checkPoint;
     DWORD processId;
     std::vector<std::wstring> dependsOn;
 };
@@ -32,6 +33,7 @@ struct Manager
     std::map<std::wstring, Service> services;
     std::set<std::wstring> machines;
     std::map<SC_HANDLE, OpenHandle> handles;
+    std::vector<std::pair<std::wstring, DWORD>> accesses;
     uintptr_t lastHandle = 0;
     bool denyManager = false;
     bool denyServices = false;
@@ -101,6 +103,7 @@ void CollectActiveDependents(const std::wstring& name, std::vector<const Service
 void Begin(Service& service, DWORD state)
 {
     service.state = state;
+    service.checkPoint = 0;
     service.pendingQueries = state == SERVICE_STOP_PENDING
                                  ? service.behaviour.pendingQueriesAfterStop
                                  : service.behaviour.pendingQueriesAfterStart;
@@ -109,7 +112,11 @@ void Begin(Service& service, DWORD state)
 void Advance(Service& service)
 {
     const bool stopping = service.state == SERVICE_STOP_PENDING;
-    if ((!stopping && service.state != SERVICE_START_PENDING) || service.pendingQueries < 0)
+    if (!stopping && service.state != SERVICE_START_PENDING)
+        return;
+    if (service.behaviour.reportsProgress)
+        ++service.checkPoint;
+    if (service.pendingQueries < 0)
         return;
     if (service.pendingQueries-- > 0)
         return;
@@ -130,7 +137,7 @@ void host::services::AddService(const std::wstring& name, DWORD state, Behaviour
     Manager& manager = TheManager();
     Service& service = manager.services[name];
     const DWORD processId = state == SERVICE_RUNNING ? manager.nextProcessId++ : 0;
-    service = {name, state, behaviour, 0, processId, std::move(dependsOn)};
+    service = {name, state, behaviour, 0, 0, processId, std::move(dependsOn)};
     Begin(service, state);
 }
 
@@ -164,9 +171,15 @@ int host::services::OpenHandles()
     return static_cast<int>(TheManager().handles.size());
 }
 
-SC_HANDLE WINAPI OpenSCManagerW(LPCWSTR machineName, LPCWSTR, DWORD)
+std::vector<std::pair<std::wstring, DWORD>> host::services::AccessesAsked()
 {
-    const Manager& manager = TheManager();
+    return TheManager().accesses;
+}
+
+SC_HANDLE WINAPI OpenSCManagerW(LPCWSTR machineName, LPCWSTR, DWORD desiredAccess)
+{
+    Manager& manager = TheManager();
+    manager.accesses.emplace_back(L"", desiredAccess);
     const std::wstring machine = machineName != nullptr ? machineName : L"";
     if (manager.denyManager)
         return Refused(ERROR_ACCESS_DENIED);
@@ -175,9 +188,10 @@ SC_HANDLE WINAPI OpenSCManagerW(LPCWSTR machineName, LPCWSTR, DWORD)
     return NewHandle({machine, L""});
 }
 
-SC_HANDLE WINAPI OpenServiceW(SC_HANDLE managerHandle, LPCWSTR serviceName, DWORD)
+SC_HANDLE WINAPI OpenServiceW(SC_HANDLE managerHandle, LPCWSTR serviceName, DWORD desiredAccess)
 {
-    const Manager& manager = TheManager();
+    Manager& manager = TheManager();
+    manager.accesses.emplace_back(serviceName, desiredAccess);
     const auto open = manager.handles.find(managerHandle);
     if (open == manager.handles.end() || !open->second.name.empty())
         return Refused(ERROR_INVALID_HANDLE);
@@ -201,7 +215,9 @@ BOOL WINAPI QueryServiceStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
     if (service->behaviour.queryFails)
         return Failed(ERROR_ACCESS_DENIED);
     Advance(*service);
-    *status = SERVICE_STATUS{SERVICE_WIN32_OWN_PROCESS, service->state, 0, 0, 0, 0, 0};
+    *status =
+        SERVICE_STATUS{SERVICE_WIN32_OWN_PROCESS,    service->state, 0, 0, 0, service->checkPoint,
+                       service->behaviour.waitHintMs};
     return TRUE;
 }
 
@@ -229,9 +245,13 @@ BOOL WINAPI StartServiceW(SC_HANDLE handle, DWORD, LPCWSTR*)
     if (service == nullptr)
         return FALSE;
     if (service->behaviour.startFails)
-        return Failed(ERROR_SERVICE_REQUEST_TIMEOUT);
+        return Failed(ERROR_SERVICE_DISABLED);
     if (service->state != SERVICE_STOPPED)
         return Failed(ERROR_SERVICE_ALREADY_RUNNING);
+    const auto& services = TheManager().services;
+    if (std::any_of(service->dependsOn.begin(), service->dependsOn.end(),
+                    [&](const std::wstring& d) { return services.at(d).state != SERVICE_RUNNING; }))
+        return Failed(ERROR_SERVICE_DEPENDENCY_FAIL);
     Begin(*service, SERVICE_START_PENDING);
     return TRUE;
 }

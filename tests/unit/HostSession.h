@@ -23,12 +23,21 @@ class HostSession : public ::testing::Test
         host::spooler::AddQueue(kQueue);
         host::services::AddService(L"Spooler", SERVICE_RUNNING);
     }
-    // No test leaves a service or service-manager handle open.
+    // No test leaves a service or service-manager handle open, and none asks for more than a
+    // restart needs: a user to whom an administrator gave just that is never refused.
     void TearDown() override
     {
         EXPECT_EQ(host::services::OpenHandles(), 0);
+        for (const auto& [service, access] : host::services::AccessesAsked())
+            EXPECT_EQ(access, service.empty()         ? SC_MANAGER_CONNECT
+                              : service == L"Spooler" ? kSpoolerAccess
+                                                      : kDependentAccess);
         host::ResetAll();
     }
+
+    static constexpr DWORD kSpoolerAccess =
+        SERVICE_QUERY_STATUS | SERVICE_STOP | SERVICE_START | SERVICE_ENUMERATE_DEPENDENTS;
+    static constexpr DWORD kDependentAccess = SERVICE_QUERY_STATUS | SERVICE_STOP | SERVICE_START;
 
     static void Store(std::optional<DWORD> interval, std::optional<DWORD> timeout)
     {

@@ -117,20 +117,20 @@ TEST(WineSpooler, ARefusedStoreIsReportedAndLeavesNothingStored)
 
 TEST(WineServices, AnUnknownServiceCannotBeOpened)
 {
-    EXPECT_THROW(CService(L"NoSuchService"), CServiceException);
+    EXPECT_THROW(CService(L"NoSuchService", SERVICE_QUERY_STATUS), CServiceException);
 }
 
 TEST(WineServices, TheSpoolerStopsAndStartsWithinItsWaits)
 {
     {
-        CService spooler(L"Spooler");
-        EXPECT_TRUE(spooler.Start(TRUE)); // running already, or started now
+        CService spooler(L"Spooler", SERVICE_QUERY_STATUS | SERVICE_STOP | SERVICE_START);
+        EXPECT_EQ(spooler.Start(TRUE), 0u); // running already, or started now
         const DWORD before = e2e::SpoolerProcessId();
         EXPECT_NE(before, 0u);
-        EXPECT_TRUE(spooler.Stop(TRUE));
+        EXPECT_EQ(spooler.Stop(TRUE), 0u);
         EXPECT_EQ(spooler.QueryState(), std::optional<DWORD>(SERVICE_STOPPED));
-        EXPECT_TRUE(spooler.Stop(TRUE)); // stopped already: nothing to do
-        EXPECT_TRUE(spooler.Start(TRUE));
+        EXPECT_EQ(spooler.Stop(TRUE), 0u); // stopped already: nothing to do
+        EXPECT_EQ(spooler.Start(TRUE), 0u);
         EXPECT_NE(e2e::SpoolerProcessId(), before);
     }
     const DWORD before = e2e::SpoolerProcessId();

@@ -17,6 +17,10 @@ struct Behaviour
     bool queryFails = false;
     bool controlFails = false;
     bool startFails = false;
+    // While pending: the time it says it needs, and whether each query sees its checkpoint move
+    // on, as a busy spooler's does.
+    DWORD waitHintMs = 0;
+    bool reportsProgress = false;
 };
 
 // The behaviours the tests ask for by name.
@@ -29,7 +33,7 @@ constexpr Behaviour kNeverEnds{-1, -1};
 
 void Reset();
 // Adds the service, or replaces it with these (also under handles open on it). It depends on the
-// services named: they do not stop while it runs.
+// services named: they do not stop while it runs, and it does not start unless they run.
 void AddService(const std::wstring& name, DWORD state, Behaviour behaviour = {},
                 std::vector<std::wstring> dependsOn = {});
 DWORD State(const std::wstring& name);
@@ -42,4 +46,7 @@ void DenyServices();
 // same services as this one.
 void AddMachine(const std::wstring& machine);
 int OpenHandles();
+// The access asked for by each open since the last Reset: the service's name, "" for the service
+// manager.
+std::vector<std::pair<std::wstring, DWORD>> AccessesAsked();
 } // namespace host::services

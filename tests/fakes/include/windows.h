@@ -16,6 +16,7 @@ typedef unsigned int UINT;
 typedef uint8_t BYTE;
 typedef uint16_t WORD;
 typedef uint32_t DWORD;
+typedef uint64_t ULONGLONG;
 typedef intptr_t INT_PTR;
 typedef BYTE* LPBYTE;
 typedef DWORD* LPDWORD;
@@ -54,12 +55,15 @@ typedef INT_PTR(WINAPI* FARPROC)();
 #define ERROR_PROC_NOT_FOUND 127L
 #define ERROR_BAD_PATHNAME 161L
 #define ERROR_MORE_DATA 234L
+#define ERROR_GEN_FAILURE 31L
 #define ERROR_SERVICE_REQUEST_TIMEOUT 1053L
 #define ERROR_SERVICE_DOES_NOT_EXIST 1060L
 #define ERROR_SERVICE_CANNOT_ACCEPT_CTRL 1061L
 #define ERROR_SERVICE_NOT_ACTIVE 1062L
 #define ERROR_SERVICE_ALREADY_RUNNING 1056L
+#define ERROR_SERVICE_DISABLED 1058L
 #define ERROR_DEPENDENT_SERVICES_RUNNING 1051L
+#define ERROR_SERVICE_DEPENDENCY_FAIL 1068L
 #define ERROR_CANCELLED 1223L
 #define ERROR_MR_MID_NOT_FOUND 317L
 #define ERROR_RESOURCE_LANG_NOT_FOUND 1815L
@@ -88,7 +92,9 @@ typedef INT_PTR(WINAPI* FARPROC)();
 #define INFINITE 0xFFFFFFFF
 DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
+// The clock moves on only by the sleeps: a wait takes no real time here.
 void WINAPI Sleep(DWORD milliseconds);
+ULONGLONG WINAPI GetTickCount64();
 HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
 
 // One thread runs here: a critical section is never waited for, only its entries and exits logged.
@@ -122,8 +128,11 @@ DWORD WINAPI FormatMessageW(DWORD flags, const void* source, DWORD messageId, DW
 // advapi32: the service control manager
 DECLARE_HANDLE(SC_HANDLE);
 
-#define SC_MANAGER_ALL_ACCESS 0x000F003F
-#define SERVICE_ALL_ACCESS 0x000F01FF
+#define SC_MANAGER_CONNECT 0x0001
+#define SERVICE_QUERY_STATUS 0x0004
+#define SERVICE_ENUMERATE_DEPENDENTS 0x0008
+#define SERVICE_START 0x0010
+#define SERVICE_STOP 0x0020
 
 #define SERVICE_STOPPED 0x00000001
 #define SERVICE_START_PENDING 0x00000002
