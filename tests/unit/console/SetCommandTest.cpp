@@ -142,8 +142,13 @@ TEST_F(SetCommandTest, JsonGivesEachQueuesResultAndEachRestart)
 TEST_F(SetCommandTest, WhatARestartCameToIsSaidWithItsErrorAndTheDocumentsInFlight)
 {
     using namespace host::services;
-    const char* const kRestarting = "This computer: restarting the print spooler...\n";
-    const char* const kRestarted = "This computer: the print spooler was restarted.\n";
+    const std::string here = "This computer: ";
+    const std::string restarting = here + "restarting the print spooler...\n";
+    const std::string restarted = restarting + here + "the print spooler was restarted.\n";
+    const std::string notRestarted = here + "the print spooler could not be restarted (error ";
+    const std::string later = " The settings stored there take effect when the print spooler or "
+                              "the computer is restarted.\n";
+    const std::string none = "\"dependents\":[],\"heldBy\":null,\"leftStopped\":[],";
     const auto printing = [](int documents) {
         for (int i = 0; i < documents; ++i)
             host::spooler::AddDocument(kQueue, i % 2 ? JOB_STATUS_SPOOLING : JOB_STATUS_PRINTING);
@@ -153,31 +158,25 @@ TEST_F(SetCommandTest, WhatARestartCameToIsSaidWithItsErrorAndTheDocumentsInFlig
         const char* what;
         std::function<void()> arrange;
         int status;
-        std::string out;
-        std::string error;
-        const char* json; // the machine's object after its name
+        std::string out, error;
+        std::string json; // the machine's object after its name
         std::vector<std::string> options = {};
     } cases[] = {
-        {"restarted", [] {}, kExitDone, std::string(kRestarting) + kRestarted, "",
-         "\"restart\":\"done\",\"dependents\":[],\"heldBy\":null,\"leftStopped\":[],"
-         "\"documents\":0,\"restartError\":null"},
-        {"restarted, interrupting documents", [&] { printing(2); }, kExitDone,
-         std::string(kRestarting) + kRestarted +
-             "This computer: the restart interrupted the documents being printed or sent there: "
-             "2. Windows prints those it had received in full again from the beginning.\n",
-         "",
-         "\"restart\":\"done\",\"dependents\":[],\"heldBy\":null,\"leftStopped\":[],"
-         "\"documents\":2,\"restartError\":null"},
+        {"documents interrupted", [&] { printing(2); }, kExitDone,
+         restarted + here +
+             "the restart interrupted the documents being printed or sent there: 2. Windows "
+             "prints those it had received in full again from the beginning.\n",
+         "", "\"restart\":\"done\"," + none + "\"documents\":2,\"restartError\":null"},
         {"still busy when the wait ran out",
          [&] { printing(1); },
          kExitRestartFailed,
-         "This computer: documents are being printed or sent there: 1. Waiting up to 2 s until "
-         "there are none...\n",
-         "This computer: the print spooler was not restarted: after 2 s, documents were still "
-         "being printed or sent there: 1. The settings stored there take effect when the print "
-         "spooler or the computer is restarted.\n",
-         "\"restart\":\"busy\",\"dependents\":[],\"heldBy\":null,\"leftStopped\":[],"
-         "\"documents\":1,\"restartError\":null",
+         here + "documents are being printed or sent there: 1. Waiting up to 2 s until there "
+                "are none...\n",
+         here +
+             "the print spooler was not restarted: after 2 s, documents were still being "
+             "printed or sent there: 1." +
+             later,
+         "\"restart\":\"busy\"," + none + "\"documents\":1,\"restartError\":null",
          {"--when-idle", "2"}},
         {"documents that cannot be counted are not waited for",
          [&] {
@@ -185,50 +184,40 @@ TEST_F(SetCommandTest, WhatARestartCameToIsSaidWithItsErrorAndTheDocumentsInFlig
              host::spooler::FailDocumentListing(kQueue, ERROR_ACCESS_DENIED);
          },
          kExitDone,
-         std::string(kRestarting) + kRestarted,
+         restarted,
          "",
-         "\"restart\":\"done\",\"dependents\":[],\"heldBy\":null,\"leftStopped\":[],"
-         "\"documents\":null,\"restartError\":null",
+         "\"restart\":\"done\"," + none + "\"documents\":null,\"restartError\":null",
          {"--when-idle", "60"}},
-        {"service manager refused", [] { DenyManager(); }, kExitRestartFailed, kRestarting,
-         "This computer: the print spooler could not be restarted (error 5: Access is denied). "
-         "The settings stored there take effect when the print spooler or the computer is "
-         "restarted.\n",
-         "\"restart\":\"failed\",\"dependents\":[],\"heldBy\":null,\"leftStopped\":[],"
-         "\"documents\":0,\"restartError\":5"},
         {"stopped and not started again",
          [] { AddService(L"Spooler", SERVICE_RUNNING, kStartRefused); }, kExitRestartFailed,
-         kRestarting,
-         "This computer: the print spooler was stopped and could not be started again (error "
-         "1058). Printing is stopped there until the print spooler is started or the computer "
-         "is restarted.\n",
-         "\"restart\":\"spooler-stopped\",\"dependents\":[],\"heldBy\":null,\"leftStopped\":[],"
-         "\"documents\":0,\"restartError\":1058"},
+         restarting,
+         here + "the print spooler was stopped and could not be started again (error 1058). "
+                "Printing is stopped there until the print spooler is started or the computer "
+                "is restarted.\n",
+         "\"restart\":\"spooler-stopped\"," + none + "\"documents\":0,\"restartError\":1058"},
         {"still stopping when the wait ran out",
          [] { AddService(L"Spooler", SERVICE_RUNNING, kStopNeverEnds); }, kExitRestartFailed,
-         kRestarting,
-         "This computer: the restart of the print spooler did not finish in time: it was still "
-         "stopping or starting (error 1053). Check that it runs again.\n",
-         "\"restart\":\"failed\",\"dependents\":[],\"heldBy\":null,\"leftStopped\":[],"
-         "\"documents\":0,\"restartError\":1053"},
+         restarting,
+         here + "the restart of the print spooler did not finish in time: it was still stopping "
+                "or starting (error 1053). Check that it runs again.\n",
+         "\"restart\":\"failed\"," + none + "\"documents\":0,\"restartError\":1053"},
         // The spooler was not stopped, so the documents were not interrupted.
         {"a service that depends on it did not stop",
          [&] {
              AddService(L"Fax", SERVICE_RUNNING, kStopRefused, {L"Spooler"});
              printing(1);
          },
-         kExitRestartFailed, kRestarting,
-         "This computer: the print spooler could not be restarted (error 1061). The settings "
-         "stored there take effect when the print spooler or the computer is restarted.\n"
-         "This computer: Fax, a service that depends on the print spooler, did not stop, so the "
-         "print spooler was not stopped either.\n",
+         kExitRestartFailed, restarting,
+         notRestarted + "1061)." + later + here +
+             "Fax, a service that depends on the print spooler, did not stop, so the print "
+             "spooler was not stopped either.\n",
          "\"restart\":\"failed\",\"dependents\":[\"Fax\"],\"heldBy\":\"Fax\",\"leftStopped\":[],"
          "\"documents\":0,\"restartError\":1061"},
         {"a service that depends on it did not start again",
          [] { AddService(L"Fax", SERVICE_RUNNING, kStartRefused, {L"Spooler"}); },
-         kExitRestartFailed, std::string(kRestarting) + kRestarted,
-         "This computer: these services that depend on the print spooler were stopped for the "
-         "restart and did not start again: Fax (error 1058).\n",
+         kExitRestartFailed, restarted,
+         here + "these services that depend on the print spooler were stopped for the restart "
+                "and did not start again: Fax (error 1058).\n",
          "\"restart\":\"failed\",\"dependents\":[\"Fax\"],\"heldBy\":null,\"leftStopped\":[\"Fax\"]"
          ","
          "\"documents\":0,\"restartError\":1058"},
@@ -248,7 +237,7 @@ TEST_F(SetCommandTest, WhatARestartCameToIsSaidWithItsErrorAndTheDocumentsInFlig
         args.insert(args.end(), c.options.begin(), c.options.end());
         EXPECT_EQ(Run(args), c.status) << c.what;
         EXPECT_EQ(StoredTimeout(), 30000u) << c.what;
-        EXPECT_EQ(Lines(Out()).back(), std::string("{\"machine\":\"\",") + c.json + "}") << c.what;
+        EXPECT_EQ(Lines(Out()).back(), "{\"machine\":\"\"," + c.json + "}") << c.what;
     }
 }
 
@@ -415,6 +404,10 @@ TEST_F(SetCommandTest, NoRestartStoresAndSaysTheSettingsWaitForARestart)
 
 TEST_F(SetCommandTest, EachMachineWhereSomethingWasStoredIsRestartedOnce)
 {
+    const auto set = [](std::vector<std::string> queues) {
+        queues.insert(queues.begin(), {"set", "--timeout", "30"});
+        return queues;
+    };
     const struct
     {
         const char* what;
@@ -424,39 +417,15 @@ TEST_F(SetCommandTest, EachMachineWhereSomethingWasStoredIsRestartedOnce)
         int localRestarts;
         int remoteRestarts;
     } cases[] = {
-        {"remote only", {"set", "--timeout", "30", kRemote}, true, kExitDone, 0, 1},
-        {"one server, two spellings",
-         {"set", "--timeout", "30", kRemote, "\\\\PRINTHOST\\Back Office"},
-         true,
-         kExitDone,
-         0,
-         1},
-        {"local and remote",
-         {"set", "--timeout", "30", kQueueName, kRemote, "Annex"},
-         true,
-         kExitDone,
-         1,
-         1},
-        {"server down",
-         {"set", "--timeout", "30", kRemote, kQueueName},
-         false,
-         kExitRestartFailed,
-         1,
-         0},
+        {"remote only", set({kRemote}), true, kExitDone, 0, 1},
+        {"one server, two spellings", set({kRemote, "\\\\PRINTHOST\\Back Office"}), true, kExitDone,
+         0, 1},
+        {"local and remote", set({kQueueName, kRemote, "Annex"}), true, kExitDone, 1, 1},
+        {"server down", set({kRemote, kQueueName}), false, kExitRestartFailed, 1, 0},
         // restart stores nothing, and restarts this computer's spooler or each server's once.
-        {"restart this computer", {"restart"}, true, kExitDone, 1, 0},
-        {"restart a server, two spellings",
-         {"restart", "--server", "printhost", "--server", "\\\\PRINTHOST"},
-         true,
-         kExitDone,
-         0,
-         1},
-        {"restart a server that is down",
-         {"restart", "--server", "printhost"},
-         false,
-         kExitRestartFailed,
-         0,
-         0},
+        {"restart here", {"restart"}, true, kExitDone, 1, 0},
+        {"twice", {"restart", "--server=printhost", "--server=PRINTHOST"}, true, kExitDone, 0, 1},
+        {"restart one down", {"restart", "--server", "printhost"}, false, kExitRestartFailed, 0, 0},
     };
     for (const auto& c : cases)
     {
