@@ -69,7 +69,6 @@
 #define IDS_CMD_INTERVAL_DIFFERS 59
 #define IDS_CMD_TIMEOUT_DIFFERS 60
 #define IDS_CMD_CHECK_SUMMARY 61
-#define IDS_CMD_ON_MACHINE 62
 #define IDS_CMD_DRIVERS_FAILED 63
 #define IDS_CMD_NO_DRIVER_MATCHES 64
 #define IDS_CMD_NO_MONITOR_MATCHES 65
@@ -91,6 +90,16 @@
 // The console's patterns and error texts (90 to 109).
 #define IDS_CMD_ERROR_TEXT 90
 #define IDS_CMD_BAD_PATTERN 91
+
+// The console's restart: its outcomes, the documents in flight, the wait for idle (110 to 129).
+#define IDS_CMD_SPOOLER_STOPPED 110
+#define IDS_CMD_RESTART_NOT_IN_TIME 111
+#define IDS_CMD_DOCUMENTS_INTERRUPTED 112
+#define IDS_CMD_WAITING_FOR_IDLE 113
+#define IDS_CMD_BUSY 114
+#define IDS_CMD_BAD_WHEN_IDLE 115
+#define IDS_CMD_WAIT_WITHOUT_RESTART 116
+#define IDS_CMD_TAKES_EFFECT_LATER 117
 
 #define IDD_SETTINGS_DIALOG 102
 #define IDR_MAINFRAME 128

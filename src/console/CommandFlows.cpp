@@ -23,12 +23,13 @@ void CReport::Object(const CJsonObject& json)
         m_out.Write(ConsoleStream::kOutput, Widened(json.Json()) + L"\n");
 }
 
-namespace
-{
 std::wstring MachineText(const std::wstring& machine)
 {
     return machine.empty() ? Message(IDS_CMD_THIS_COMPUTER) : machine;
 }
+
+namespace
+{
 
 // That the machine could not tell its queues or drivers: on standard error, and as an object.
 int ListingFailed(const std::wstring& machine, UINT message, DWORD error, CReport& report)
@@ -87,9 +88,10 @@ int SelectTargets(const Command& command, CDriverMonitors& monitors, CReport& re
     }
     // Connections are their servers' queues, stored and restarted there: a selection leaves them
     // to a run against that server.
-    const QueueListing listing = ListQueues(command.server, everything && command.server.empty());
+    const QueueListing listing =
+        ListQueues(command.Server(), everything && command.servers.empty());
     if (listing.error != ERROR_SUCCESS)
-        return ListingFailed(command.server, IDS_CMD_LIST_FAILED, listing.error, report);
+        return ListingFailed(command.Server(), IDS_CMD_LIST_FAILED, listing.error, report);
     for (const ListedQueue& queue : listing.queues)
     {
         std::optional<std::wstring> name = queue.driver;
@@ -109,7 +111,7 @@ int SelectTargets(const Command& command, CDriverMonitors& monitors, CReport& re
     else if (targets.empty())
         report.Complain(command.selection == Selection::kDriver ? IDS_CMD_NO_DRIVER_MATCHES
                                                                 : IDS_CMD_NO_MONITOR_MATCHES,
-                        {MachineText(command.server), command.pattern});
+                        {MachineText(command.Server()), command.pattern});
     return kExitDone;
 }
 

@@ -38,6 +38,9 @@ class CReport
     bool m_json;
 };
 
+// A machine as messages name it: "\\name", or this computer for "".
+std::wstring MachineText(const std::wstring& machine);
+
 // A queue a command works on, with its driver when its machine's listing named it.
 struct Target
 {
@@ -98,3 +101,10 @@ int CheckQueues(const Command& command, const std::vector<Target>& targets,
                 CDriverMonitors& monitors, CReport& report);
 int SetQueues(const Command& command, const std::vector<Target>& targets, CDriverMonitors& monitors,
               CReport& report);
+// Restarts the print spooler of each machine ("" is this computer) in turn, saying what became of
+// each on its lines and, with --json, in one object per machine. With whenIdle, first waits up to
+// that many seconds until no document is being printed or sent there; a machine still busy then
+// is not restarted. A break ends the run during a wait, and waits for a restart under way. Returns
+// the worst exit status.
+int RestartSpoolers(const std::vector<std::wstring>& machines, std::optional<DWORD> whenIdle,
+                    CReport& report);

@@ -16,6 +16,9 @@ unsigned Bit(Verb verb)
 
 const unsigned kReading = Bit(Verb::kShow) | Bit(Verb::kList) | Bit(Verb::kCheck) | Bit(Verb::kSet);
 const unsigned kComparing = Bit(Verb::kCheck) | Bit(Verb::kSet);
+const unsigned kRestarting = Bit(Verb::kSet) | Bit(Verb::kRestart);
+// The commands that name no queue.
+const unsigned kWithoutQueues = Bit(Verb::kList) | Bit(Verb::kRestart);
 
 bool IsHelp(const std::wstring& argument)
 {
@@ -24,7 +27,7 @@ bool IsHelp(const std::wstring& argument)
 
 const std::pair<const wchar_t*, Verb> kVerbs[] = {
     {L"help", Verb::kHelp},   {L"show", Verb::kShow}, {L"list", Verb::kList},
-    {L"check", Verb::kCheck}, {L"set", Verb::kSet},
+    {L"check", Verb::kCheck}, {L"set", Verb::kSet},   {L"restart", Verb::kRestart},
 };
 
 E Unless(bool valid, E mistake)
@@ -39,18 +42,30 @@ E Select(Command& command, Selection selection, const std::wstring& pattern)
     return pattern.empty() ? E::kEmptyPattern : Unless(IsPattern(pattern), E::kBadPattern);
 }
 
+E AddServer(Command& command, const std::wstring& value)
+{
+    const std::optional<std::wstring> server = ServerName(value);
+    std::vector<std::wstring>& servers = command.servers;
+    if (server && std::none_of(servers.begin(), servers.end(),
+                               [&](const std::wstring& s) { return SameName(s, *server); }))
+        servers.push_back(*server);
+    return Unless(server.has_value(), E::kBadServer);
+}
+
 // An option: the commands that take it, whether it takes a value (one that does not is a
-// switch), and what it does with the value: the mistake that value is, or kNone.
+// switch), what it does with the value (the mistake that value is, or kNone), and the commands
+// that take it more than once.
 struct Option
 {
     const wchar_t* name;
     unsigned verbs;
     bool takesValue;
     E (*take)(Command& command, const std::wstring& value);
+    unsigned repeatable = 0;
 };
 
 const Option kOptions[] = {
-    {L"--json", kReading, false,
+    {L"--json", kReading | Bit(Verb::kRestart), false,
      [](Command& c, const std::wstring&) {
          c.json = true;
          return E::kNone;
@@ -74,10 +89,11 @@ const Option kOptions[] = {
      [](Command& c, const std::wstring& v) { return Select(c, Selection::kDriver, v); }},
     {L"--monitor", kReading, true,
      [](Command& c, const std::wstring& v) { return Select(c, Selection::kMonitor, v); }},
-    {L"--server", kReading, true,
+    {L"--server", kReading | Bit(Verb::kRestart), true, &AddServer, Bit(Verb::kRestart)},
+    {L"--when-idle", kRestarting, true,
      [](Command& c, const std::wstring& v) {
-         c.server = ServerName(v).value_or(L"");
-         return Unless(!c.server.empty(), E::kBadServer);
+         c.whenIdle = ParseWhenIdleSetting(v);
+         return Unless(c.whenIdle.has_value(), E::kBadWhenIdle);
      }},
 };
 
@@ -157,7 +173,7 @@ class CParser
     void TakeQueue(const std::wstring& name)
     {
         std::vector<std::wstring>& queues = m_result.command.queues;
-        if (Takes(Verb::kList))
+        if ((kWithoutQueues & Bit(m_result.command.verb)) != 0)
             Fail(E::kNotUnderstood, name);
         else if (!IsQueueName(name))
             Fail(E::kBadQueueName, name);
@@ -177,7 +193,7 @@ class CParser
         const bool isSwitch = option != std::end(kOptions) && !option->takesValue;
         if (option == std::end(kOptions) || (isSwitch && equals != std::wstring::npos))
             Fail(E::kNotUnderstood, argument);
-        else if (Seen(name.c_str()))
+        else if (Seen(name.c_str()) && (option->repeatable & Bit(m_result.command.verb)) == 0)
             Fail(E::kRepeatedOption, name);
         else if (isSwitch)
             Apply(*option, L"");
@@ -210,16 +226,18 @@ class CParser
         const bool selects = command.selection != Selection::kNone;
         if (Seen(L"--driver") && Seen(L"--monitor"))
             Fail(E::kTwoSelections);
-        else if (named && (selects || !command.server.empty()))
+        else if (named && (selects || !command.servers.empty()))
             Fail(E::kQueuesAndSelection,
                  *std::find_if(m_seen.begin(), m_seen.end(), [](const std::wstring& o) {
                      return o == L"--driver" || o == L"--monitor" || o == L"--server";
                  }));
-        else if (!Takes(Verb::kList) && !named && !selects)
+        else if ((kWithoutQueues & Bit(command.verb)) == 0 && !named && !selects)
             Fail(E::kNoQueue);
         else if ((Takes(Verb::kCheck) || Takes(Verb::kSet)) && !command.interval &&
                  !command.timeout)
             Fail(E::kNothingToSet);
+        else if (command.whenIdle && !command.restart)
+            Fail(E::kWaitWithoutRestart);
     }
 
     const std::vector<std::wstring>& m_arguments;

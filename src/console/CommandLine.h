@@ -17,6 +17,7 @@ enum class Verb
     kList,
     kCheck,
     kSet,
+    kRestart,
 };
 
 // How the queues of a machine are picked instead of named.
@@ -35,13 +36,20 @@ struct Command
     std::vector<std::wstring> queues;
     Selection selection = Selection::kNone;
     std::wstring pattern; // what the selection's names must match (MatchesPattern)
-    // The print server whose queues are listed or selected, as "\\name"; "" is this computer.
-    std::wstring server;
+    // The print servers given, each once, as "\\name": a name repeated (ignoring the case of ASCII
+    // letters) is the same server. Only restart takes more than one.
+    std::vector<std::wstring> servers;
     bool json = false;
     // Milliseconds asked for; an option not given leaves that value out of set and check.
     std::optional<DWORD> interval;
     std::optional<DWORD> timeout;
     bool restart = true;
+    // The longest wait, in seconds, before each restart until no document is being printed or
+    // sent there; none: the restart goes ahead at once.
+    std::optional<DWORD> whenIdle;
+
+    // The print server whose queues are listed or selected; "" is this computer.
+    std::wstring Server() const { return servers.empty() ? L"" : servers.front(); }
 };
 
 // A mistake on the command line, named by the message that tells it.
@@ -59,8 +67,10 @@ enum class CommandLineError : UINT
     kBadQueueName = IDS_CMD_BAD_QUEUE_NAME,
     kBadInterval = IDS_CMD_BAD_INTERVAL,
     kBadTimeout = IDS_CMD_BAD_TIMEOUT,
-    kEmptyPattern = IDS_CMD_EMPTY_PATTERN, // named by its option
-    kBadPattern = IDS_CMD_BAD_PATTERN,     // one that -like refuses (IsPattern)
+    kBadWhenIdle = IDS_CMD_BAD_WHEN_IDLE,
+    kWaitWithoutRestart = IDS_CMD_WAIT_WITHOUT_RESTART, // --when-idle beside --no-restart
+    kEmptyPattern = IDS_CMD_EMPTY_PATTERN,              // named by its option
+    kBadPattern = IDS_CMD_BAD_PATTERN,                  // one that -like refuses (IsPattern)
     kBadServer = IDS_CMD_BAD_SERVER,
     kTwoSelections = IDS_CMD_TWO_SELECTIONS, // both --driver and --monitor
     // Queues named beside a selection, which is named by its first option.

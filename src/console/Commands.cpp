@@ -46,6 +46,10 @@ int RunSettingToolCmd(const std::vector<std::wstring>& arguments, CConsoleOutput
         WriteHelp(out);
         return kExitDone;
     }
+    if (command.verb == Verb::kRestart)
+        return RestartSpoolers(command.servers.empty() ? std::vector<std::wstring>{L""}
+                                                       : command.servers,
+                               command.whenIdle, report);
     CDriverMonitors monitors;
     std::vector<Target> targets;
     const int selected = SelectTargets(command, monitors, report, targets);

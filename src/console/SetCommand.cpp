@@ -1,5 +1,5 @@
 // set: stores on each queue the values that differ from what it holds, all or nothing per queue,
-// then restarts the print spooler of each machine where something was stored.
+// then restarts the print spooler of each machine where something was stored (SpoolerRestarts).
 #include "console/CommandFlows.h"
 #include "console/Commands.h"
 #include "console/Messages.h"
@@ -7,7 +7,6 @@
 #include "console/UnbrokenStep.h"
 #include "printer/SpoolerNames.h"
 #include "resource.h"
-#include "service/SpoolerRestart.h"
 
 #include <algorithm>
 
@@ -20,32 +19,6 @@ enum Tally
     kUnchanged,
     kNotStored,
 };
-
-// What a restart of a machine's print spooler came to: what is said of the spooler itself (on
-// standard error unless it was restarted), and for the restart as a whole its word in JSON and the
-// exit status it calls for.
-struct RestartResult
-{
-    RestartOutcome outcome;
-    UINT message; // its %1 is the machine, %2 the text of detail
-    UINT detail;
-    const wchar_t* json;
-    int status;
-};
-
-const RestartResult kRestartResults[] = {
-    {RestartOutcome::Restarted, IDS_CMD_RESTARTED, 0, L"done", kExitDone},
-    {RestartOutcome::SpoolerStopped, IDS_CMD_ON_MACHINE, IDS_SPOOLER_STOPPED, L"spooler-stopped",
-     kExitRestartFailed},
-    {RestartOutcome::Failed, IDS_CMD_RESTART_FAILED, 0, L"failed", kExitRestartFailed},
-    {RestartOutcome::NotInTime, IDS_CMD_RESTART_FAILED, 0, L"failed", kExitRestartFailed},
-};
-
-const RestartResult& ResultOf(RestartOutcome outcome)
-{
-    return *std::find_if(std::begin(kRestartResults), std::end(kRestartResults),
-                         [&](const RestartResult& r) { return r.outcome == outcome; });
-}
 
 // The values written, for the message that says so.
 std::wstring WrittenText(std::optional<DWORD> interval, std::optional<DWORD> timeout)
@@ -129,37 +102,6 @@ QueueDone SetOn(QueueVisit& visit, const Command& command, CReport& report)
     return done;
 }
 
-int Restart(const std::wstring& machine, CReport& report)
-{
-    // A break waits until the spooler and its dependents run again, and what became of them is
-    // said.
-    const CUnbrokenStep step;
-    const std::wstring where = machine.empty() ? Message(IDS_CMD_THIS_COMPUTER) : machine;
-    report.Say(IDS_CMD_RESTARTING, {where});
-    const RestartReport restart = RestartSpooler(machine.empty() ? nullptr : machine.c_str());
-    const RestartResult& spooler = ResultOf(restart.spooler);
-    const RestartResult& whole = ResultOf(restart.Outcome());
-    const std::vector<std::wstring> arguments = {where, Message(spooler.detail)};
-    if (whole.status == kExitDone && !restart.dependents.empty())
-        report.Say(IDS_CMD_RESTARTED_WITH_DEPENDENTS, {where, NameList(restart.dependents)});
-    else if (spooler.status == kExitDone)
-        report.Say(spooler.message, arguments);
-    else
-        report.Complain(spooler.message, arguments);
-    if (!restart.heldBy.empty())
-        report.Complain(IDS_CMD_DEPENDENT_HELD, {where, restart.heldBy});
-    if (!restart.leftStopped.empty())
-        report.Complain(IDS_CMD_DEPENDENTS_LEFT_STOPPED, {where, NameList(restart.leftStopped)});
-    report.Object(CJsonObject()
-                      .Text("machine", machine)
-                      .Text("restart", whole.json)
-                      .Texts("dependents", restart.dependents)
-                      .Text("heldBy", restart.heldBy.empty()
-                                          ? std::nullopt
-                                          : std::optional<std::wstring>(restart.heldBy))
-                      .Texts("leftStopped", restart.leftStopped));
-    return whole.status;
-}
 } // namespace
 
 int SetQueues(const Command& command, const std::vector<Target>& targets, CDriverMonitors& monitors,
@@ -178,8 +120,7 @@ int SetQueues(const Command& command, const std::vector<Target>& targets, CDrive
     if (!command.restart && !machines.empty())
         report.Say(IDS_CMD_NOT_RESTARTED);
     else
-        for (const std::wstring& machine : machines)
-            done.status = WorseStatus(done.status, Restart(machine, report));
+        done.status = WorseStatus(done.status, RestartSpoolers(machines, command.whenIdle, report));
 
     SaySummary(IDS_CMD_SUMMARY, done, report);
     if (targets.size() > 1 && !done.tallies[kNotStored].empty() && !report.IsJson())

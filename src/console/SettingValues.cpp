@@ -59,3 +59,11 @@ std::optional<DWORD> ParseTimeoutSetting(const std::wstring& text)
         return std::nullopt;
     return static_cast<DWORD>(*seconds) * settings::kMillisecondsPerSecond;
 }
+
+std::optional<DWORD> ParseWhenIdleSetting(const std::wstring& text)
+{
+    const auto seconds = ParseDigits(text, kMaxWhenIdleSeconds);
+    if (!seconds || *seconds > kMaxWhenIdleSeconds)
+        return std::nullopt;
+    return static_cast<DWORD>(*seconds);
+}

@@ -15,3 +15,9 @@ std::optional<DWORD> ParseIntervalSetting(const std::wstring& text);
 
 // 5 to 600 whole seconds, digits only, in milliseconds.
 std::optional<DWORD> ParseTimeoutSetting(const std::wstring& text);
+
+// The longest wait for idle before a restart that --when-idle takes: a day.
+constexpr DWORD kMaxWhenIdleSeconds = 86400;
+
+// 0 to kMaxWhenIdleSeconds whole seconds, digits only.
+std::optional<DWORD> ParseWhenIdleSetting(const std::wstring& text);

@@ -43,7 +43,7 @@ QueueListing ListQueues(const std::wstring& server, bool withConnections)
         if (!server.empty() && MachineOf(queue).empty())
             queue = server + L"\\" + queue;
         if (!queue.empty())
-            listing.queues.push_back({queue, TextOf(queues[i].pDriverName)});
+            listing.queues.push_back({queue, TextOf(queues[i].pDriverName), queues[i].cJobs});
     }
     return listing;
 }

@@ -15,6 +15,7 @@ struct ListedQueue
 {
     std::wstring name; // "\\server\name" for a print server's queue
     std::wstring driver;
+    DWORD documents = 0; // how many its spooler holds for it, whatever their state
 };
 
 struct QueueListing

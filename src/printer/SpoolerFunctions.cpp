@@ -28,7 +28,8 @@ SpoolerFunctions LoadSpoolerFunctions()
         Find(library, "DeletePrinterDataExW", spooler.DeletePrinterDataExW) &&
         Find(library, "EnumPrintersW", spooler.EnumPrintersW) &&
         Find(library, "GetPrinterW", spooler.GetPrinterW) &&
-        Find(library, "EnumPrinterDriversW", spooler.EnumPrinterDriversW))
+        Find(library, "EnumPrinterDriversW", spooler.EnumPrinterDriversW) &&
+        Find(library, "EnumJobsW", spooler.EnumJobsW))
         return spooler;
     SpoolerFunctions missing;
     missing.error = ERROR_PROC_NOT_FOUND;

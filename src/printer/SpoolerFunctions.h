@@ -18,6 +18,7 @@ struct SpoolerFunctions
     decltype(&::EnumPrintersW) EnumPrintersW = nullptr;
     decltype(&::GetPrinterW) GetPrinterW = nullptr;
     decltype(&::EnumPrinterDriversW) EnumPrinterDriversW = nullptr;
+    decltype(&::EnumJobsW) EnumJobsW = nullptr;
 };
 
 // Loads winspool.drv from the system folder and finds every function above.

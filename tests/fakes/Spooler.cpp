@@ -20,6 +20,7 @@ struct Queue
     bool fullAccess = true;
     std::wstring driver;
     std::map<std::pair<std::wstring, std::wstring>, Value> data; // by key and value name
+    std::vector<DWORD> documents;
 };
 
 class CMemoryStore final : public CStore
@@ -47,6 +48,10 @@ class CMemoryStore final : public CStore
     bool Has(const std::wstring& queue) override { return queues.count(NameKey(queue)) != 0; }
     bool MayAdminister(const std::wstring& queue) override { return Named(queue).fullAccess; }
     std::wstring DriverOf(const std::wstring& queue) override { return Named(queue).driver; }
+    std::vector<DWORD> Documents(const std::wstring& queue) override
+    {
+        return Named(queue).documents;
+    }
     std::optional<Value> Read(const std::wstring& queue, const std::wstring& key,
                               const std::wstring& name) override
     {
@@ -133,6 +138,7 @@ FARPROC host::spooler::Function(const std::string& name)
         {"EnumPrintersW", reinterpret_cast<void (*)()>(&EnumPrintersW)},
         {"GetPrinterW", reinterpret_cast<void (*)()>(&GetPrinterW)},
         {"EnumPrinterDriversW", reinterpret_cast<void (*)()>(&EnumPrinterDriversW)},
+        {"EnumJobsW", reinterpret_cast<void (*)()>(&EnumJobsW)},
     };
     if (Memory().removedFunctions.count(name) != 0)
         return nullptr;
@@ -148,6 +154,16 @@ void host::spooler::AddQueue(const std::wstring& name, bool fullAccess, const st
     queue.name = name;
     queue.fullAccess = fullAccess;
     queue.driver = driver;
+}
+
+void host::spooler::AddDocument(const std::wstring& queue, DWORD status)
+{
+    Memory().Named(queue).documents.push_back(status);
+}
+
+void host::spooler::FailDocumentListing(const std::wstring& queue, DWORD error)
+{
+    Fail("EnumJobsW", queue, L"", error);
 }
 
 void host::spooler::AddDriver(const std::wstring& name, const std::wstring& monitor)

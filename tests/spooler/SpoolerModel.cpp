@@ -242,6 +242,7 @@ BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, 
         [](PRINTER_INFO_2W& record, const ListedQueue& queue, const auto& put) {
             record.pPrinterName = put(queue.name);
             record.pDriverName = put(queue.driver);
+            record.cJobs = static_cast<DWORD>(TheStore().Documents(queue.name).size());
         });
 }
 
@@ -272,4 +273,22 @@ BOOL WINAPI EnumPrinterDriversW(LPWSTR name, LPWSTR, DWORD level, LPBYTE buffer,
             record.pName = put(driver.name);
             record.pMonitorName = driver.monitor.empty() ? nullptr : put(driver.monitor);
         });
+}
+
+BOOL WINAPI EnumJobsW(HANDLE printer, DWORD first, DWORD count, DWORD level, LPBYTE buffer,
+                      DWORD size, LPDWORD needed, LPDWORD returned)
+{
+    ++g_callers.calls[__func__];
+    const auto open = g_callers.handles.find(printer);
+    if (open == g_callers.handles.end() || level != 1)
+        return Failed(level != 1 ? ERROR_INVALID_LEVEL : ERROR_INVALID_HANDLE);
+    if (const std::optional<DWORD> error = TheStore().Arranged(__func__, open->second.name, L""))
+        return Failed(*error);
+    const std::vector<DWORD> all = TheStore().Documents(open->second.name);
+    const size_t from = std::min<size_t>(first, all.size());
+    const std::vector<DWORD> listed(
+        all.begin() + from, all.begin() + from + std::min<size_t>(count, all.size() - from));
+    return Records<JOB_INFO_1W>(
+        listed, buffer, size, needed, returned,
+        [](JOB_INFO_1W& record, DWORD status, const auto&) { record.Status = status; });
 }

@@ -7,6 +7,8 @@
 // - EnumPrintersW lists this computer's queues (PRINTER_ENUM_LOCAL), every print server's as its
 //   connections (PRINTER_ENUM_CONNECTIONS), or one server's (PRINTER_ENUM_NAME). Every machine
 //   has the drivers that EnumPrinterDriversW lists, each with its language monitor (or null).
+// - A queue holds documents, each with its state (JOB_STATUS_...): PRINTER_INFO_2W.cJobs counts
+//   them, EnumJobsW lists them in the order they came, any handle may.
 // - Records go into the caller's buffer, their texts after them; too small a buffer fails with
 //   ERROR_INSUFFICIENT_BUFFER (ERROR_MORE_DATA for printer data) and the size needed.
 // - Access beyond printing and reading security is the store's to grant; only a handle with
@@ -56,6 +58,8 @@ class CStore
     virtual bool Has(const std::wstring& queue) = 0;
     virtual bool MayAdminister(const std::wstring& queue) = 0;
     virtual std::wstring DriverOf(const std::wstring& queue) = 0;
+    // The state of each document the queue holds.
+    virtual std::vector<DWORD> Documents(const std::wstring& queue) = 0;
     virtual std::optional<Value> Read(const std::wstring& queue, const std::wstring& key,
                                       const std::wstring& name) = 0;
     virtual DWORD Write(const std::wstring& queue, const std::wstring& key,

@@ -7,7 +7,9 @@
 // Queues and drivers are listed as Wine's spooler keeps them: each queue a key under kPrintersKey
 // naming its driver ("Printer Driver"), each driver of every processor architecture a key naming
 // its language monitor ("Monitor"). Printer data is kept under the queue's own key, so stored
-// values survive from one run to the next. Full access is granted to an elevated process only,
+// values survive from one run to the next. The documents a queue holds are the values of its
+// subkey kDocumentsKey, each a REG_DWORD of the document's state (JOB_STATUS_...), planted by the
+// tests; Wine's spooler keeps none there. Full access is granted to an elevated process only,
 // as Windows grants it to administrators only and a filtered administrator's token is not
 // elevated; Wine itself never refuses it. Wine cannot reach a print server, so the stand-in plays
 // one, "\\e2e-server": its queues are the subkeys of kServerKey, made by the tests.
@@ -29,6 +31,7 @@ const wchar_t kPrintersKey[] = L"System\\CurrentControlSet\\Control\\Print\\Prin
 const wchar_t kEnvironmentsKey[] = L"System\\CurrentControlSet\\Control\\Print\\Environments";
 const wchar_t kServer[] = L"\\\\e2e-server";
 const wchar_t kServerKey[] = L"Software\\SettingTool E2E\\Print server";
+const wchar_t kDocumentsKey[] = L"E2E Documents";
 
 using CRegKey = CUniqueHandle<HKEY, &RegCloseKey>;
 
@@ -125,6 +128,29 @@ class CRegistryStore final : public CStore
     std::wstring DriverOf(const std::wstring& queue) override
     {
         return TextValue(KeyOf(queue), L"Printer Driver");
+    }
+    std::vector<DWORD> Documents(const std::wstring& queue) override
+    {
+        std::vector<DWORD> states;
+        CRegKey documents;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, DataKeyOf(queue, kDocumentsKey).c_str(), 0,
+                          KEY_QUERY_VALUE, documents.put()) != ERROR_SUCCESS)
+            return states;
+        for (DWORD i = 0;; ++i)
+        {
+            wchar_t name[256];
+            DWORD length = ARRAYSIZE(name);
+            DWORD type = REG_NONE;
+            DWORD state = 0;
+            DWORD size = sizeof state;
+            const LONG result = RegEnumValueW(documents.get(), i, name, &length, nullptr, &type,
+                                              reinterpret_cast<BYTE*>(&state), &size);
+            // A value too large for a state is not a document; any other failure ends the list.
+            if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA)
+                return states;
+            if (result == ERROR_SUCCESS && type == REG_DWORD && size == sizeof state)
+                states.push_back(state);
+        }
     }
     std::optional<Value> Read(const std::wstring& queue, const std::wstring& key,
                               const std::wstring& name) override

@@ -32,7 +32,8 @@ TEST_P(SpoolerFunctionsTest, AreAllFoundOrNoneWithTheReason)
          {spooler.OpenPrinterW != nullptr, spooler.ClosePrinter != nullptr,
           spooler.GetPrinterDataExW != nullptr, spooler.SetPrinterDataExW != nullptr,
           spooler.DeletePrinterDataExW != nullptr, spooler.EnumPrintersW != nullptr,
-          spooler.GetPrinterW != nullptr, spooler.EnumPrinterDriversW != nullptr})
+          spooler.GetPrinterW != nullptr, spooler.EnumPrinterDriversW != nullptr,
+          spooler.EnumJobsW != nullptr})
         EXPECT_EQ(present, found);
 }
 

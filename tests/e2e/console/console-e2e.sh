@@ -27,6 +27,7 @@ failures=0
 out=""
 err=""
 status=0
+elapsed_ms=0
 
 fail() {
     echo "FAILED: $*" >&2
@@ -41,8 +42,8 @@ run() {
     out="$("$@" 2>/tmp/console-e2e.err)"
     status=$?
     err="$(cat /tmp/console-e2e.err)"
-    local ms=$((($(date +%s%N) - started) / 1000000))
-    echo "[$status, ${ms} ms] $what"
+    elapsed_ms=$((($(date +%s%N) - started) / 1000000))
+    echo "[$status, ${elapsed_ms} ms] $what"
     [ "$status" = "$expected" ] || fail "$what: exit status $status, expected $expected; stderr: $err"
 }
 
@@ -160,8 +161,8 @@ contains "check --json" "$out" '{"queue":"Console E2E Two",'"$ps"'"result":"diff
 # A restart that stops the spooler and cannot start it again: printing is stopped, and said so.
 wine reg add "$cmd_overrides" /v winspool.drv /d native /f >/dev/null
 run 5 "set with the spooler disabled" -- wine "$helper" spooler-disabled "$(winepath -w "$cmd")" set "Console E2E Two" --timeout 46 --json
-contains "spooler stopped" "$out" '{"machine":"","restart":"spooler-stopped","dependents":[],"heldBy":null,"leftStopped":[]}'
-contains "spooler stopped" "$err" "This computer: The settings were saved, but the print spooler was stopped and could not be started again."
+contains "spooler stopped" "$out" '{"machine":"","restart":"spooler-stopped","dependents":[],"heldBy":null,"leftStopped":[],"documents":0,"restartError":1058}'
+contains "spooler stopped" "$err" "This computer: the print spooler was stopped and could not be started again (error 1058"
 wine reg delete "$cmd_overrides" /f >/dev/null 2>&1
 [ "$(spooler_pid)" != 0 ] || fail "the spooler was not started again after the run"
 
@@ -191,6 +192,18 @@ case "$trace" in
 *) fail "the dependents were not asked for before the stop: $trace" ;;
 esac
 rm -f /tmp/console-e2e.out
+
+# restart --when-idle on a spooler kept busy: a document planted through the stand-in is printed
+# throughout, so the wait runs out on the real clock and the spooler is left running as it was.
+documents="$printers\\Console E2E\\E2E Documents"
+wine reg add "$documents" /v 1 /t REG_DWORD /d 16 /f >/dev/null || fail "cannot plant a document"
+spooler="$(spooler_pid)"
+run 5 "restart --when-idle while a document is printed" -- standin "$cmd" restart --when-idle 2 --json
+[ "$out" = $'{"machine":"","restart":"busy","dependents":[],"heldBy":null,"leftStopped":[],"documents":1,"restartError":null}\r' ] ||
+    fail "restart --when-idle on a busy spooler: $out"
+[ "$elapsed_ms" -ge 2000 ] || fail "restart --when-idle 2 gave up after $elapsed_ms ms"
+[ "$(spooler_pid)" = "$spooler" ] || fail "restart --when-idle changed the busy spooler's process id"
+wine reg delete "$documents" /f >/dev/null 2>&1
 
 # Queues selected by their driver or its language monitor. Wine's own spooler lists the queues and
 # the drivers (with their language monitors) but cannot store under the key the programs use.

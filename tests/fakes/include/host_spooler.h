@@ -26,6 +26,10 @@ FARPROC Function(const std::string& name);
 constexpr const wchar_t* kLaserDriver = L"Laser Driver";
 void AddQueue(const std::wstring& name, bool fullAccess = true,
               const std::wstring& driver = kLaserDriver);
+// A document in the queue (added before), in the state given (JOB_STATUS_...).
+void AddDocument(const std::wstring& queue, DWORD status);
+// Every later EnumJobsW on that queue fails with error.
+void FailDocumentListing(const std::wstring& queue, DWORD error);
 // A driver that every machine has, with the language monitor it names ("": none). After Reset
 // there is one, kLaserDriver with the monitor L"Laser Monitor".
 void AddDriver(const std::wstring& name, const std::wstring& monitor);

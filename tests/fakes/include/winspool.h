@@ -1,5 +1,5 @@
-// Linux stand-in for the part of <winspool.h> that the tool uses: the queues and their printer
-// data.
+// Linux stand-in for the part of <winspool.h> that the tool uses: the queues, their printer
+// data and their documents' states.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +24,7 @@ typedef struct _PRINTER_INFO_2W
 {
     LPWSTR pPrinterName;
     LPWSTR pDriverName;
+    DWORD cJobs;
 } PRINTER_INFO_2W;
 
 typedef struct _DRIVER_INFO_3W
@@ -32,6 +33,14 @@ typedef struct _DRIVER_INFO_3W
     LPWSTR pMonitorName;
 } DRIVER_INFO_3W;
 
+#define JOB_STATUS_SPOOLING 0x00000008
+#define JOB_STATUS_PRINTING 0x00000010
+
+typedef struct _JOB_INFO_1W
+{
+    DWORD Status;
+} JOB_INFO_1W;
+
 // Level 2 only; the texts follow the records in the caller's buffer.
 BOOL WINAPI EnumPrintersW(DWORD flags, LPWSTR name, DWORD level, LPBYTE buffer, DWORD size,
                           LPDWORD needed, LPDWORD returned);
@@ -39,6 +48,9 @@ BOOL WINAPI GetPrinterW(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, 
 // Level 3 only.
 BOOL WINAPI EnumPrinterDriversW(LPWSTR name, LPWSTR environment, DWORD level, LPBYTE buffer,
                                 DWORD size, LPDWORD needed, LPDWORD returned);
+// Level 1 only: a queue's documents from the first one asked for, at most count of them.
+BOOL WINAPI EnumJobsW(HANDLE printer, DWORD first, DWORD count, DWORD level, LPBYTE buffer,
+                      DWORD size, LPDWORD needed, LPDWORD returned);
 BOOL WINAPI OpenPrinterW(LPWSTR printerName, HANDLE* printer, LPPRINTER_DEFAULTSW defaults);
 BOOL WINAPI ClosePrinter(HANDLE printer);
 DWORD WINAPI GetPrinterDataExW(HANDLE printer, LPCWSTR keyName, LPCWSTR valueName, LPDWORD type,

@@ -48,6 +48,7 @@ TEST(CommandLineTest, CommandsWithTheirQueuesAndOptions)
         std::optional<DWORD> interval;
         std::optional<DWORD> timeout;
         bool restart;
+        std::optional<DWORD> whenIdle = std::nullopt;
     } cases[] = {
         {{"show", "A"}, Verb::kShow, {"A"}, false, {}, {}, true},
         {{"SHOW", "A", "B", "--json"}, Verb::kShow, {"A", "B"}, true, {}, {}, true},
@@ -84,6 +85,10 @@ TEST(CommandLineTest, CommandsWithTheirQueuesAndOptions)
          5000,
          false},
         {{"set", "--Interval", "OFF", "A"}, Verb::kSet, {"A"}, false, 0, {}, true},
+        {{"set", "A", "--timeout=9", "--when-idle=6"}, Verb::kSet, {"A"}, false, {}, 9000, true, 6},
+        {{"restart"}, Verb::kRestart, {}, false, {}, {}, true},
+        {{"Restart", "--WHEN-IDLE=0", "--json"}, Verb::kRestart, {}, true, {}, {}, true, 0},
+        {{"restart", "--when-idle", "86400"}, Verb::kRestart, {}, false, {}, {}, true, 86400},
         // After "--" everything names a queue, even what looks like an option.
         {{"set", "--timeout", "9", "--", "--json", "-x"},
          Verb::kSet,
@@ -109,6 +114,7 @@ TEST(CommandLineTest, CommandsWithTheirQueuesAndOptions)
         EXPECT_EQ(parsed.command.interval, c.interval) << Joined(c.args);
         EXPECT_EQ(parsed.command.timeout, c.timeout) << Joined(c.args);
         EXPECT_EQ(parsed.command.restart, c.restart) << Joined(c.args);
+        EXPECT_EQ(parsed.command.whenIdle, c.whenIdle) << Joined(c.args);
     }
 }
 
@@ -180,6 +186,13 @@ TEST(CommandLineTest, MistakesAreNamedWithTheArgumentAtFault)
         {{"list", "--server="}, E::kBadServer, ""},
         {{"list", "--driver"}, E::kMissingValue, "--driver"},
         {{"list", "--driver", "a", "--DRIVER", "b"}, E::kRepeatedOption, "--DRIVER"},
+        // Only restart takes more than one server.
+        {{"list", "--server", "a", "--server", "b"}, E::kRepeatedOption, "--server"},
+        {{"restart", "--when-idle", "86401"}, E::kBadWhenIdle, "86401"},
+        {{"restart", "--when-idle"}, E::kMissingValue, "--when-idle"},
+        {{"set", "A", "--timeout=5", "--no-restart", "--when-idle=6"}, E::kWaitWithoutRestart, ""},
+        {{"check", "A", "--timeout=5", "--when-idle=6"}, E::kNotUnderstood, "--when-idle=6"},
+        {{"restart", "--interval", "1"}, E::kNotUnderstood, "--interval"},
     };
     for (const auto& c : cases)
     {
@@ -195,20 +208,25 @@ TEST(CommandLineTest, QueuesSelectedByDriverOrMonitorOnThisComputerOrAServer)
         Args args;
         Selection selection;
         const char* pattern;
-        const char* server;
+        Queues servers;
     } cases[] = {
-        {{"list"}, Selection::kNone, "", ""},
-        {{"list", "--server", "printhost"}, Selection::kNone, "", "\\\\printhost"},
+        {{"list"}, Selection::kNone, "", {}},
+        {{"list", "--server", "printhost"}, Selection::kNone, "", {"\\\\printhost"}},
         {{"list", "--server=\\\\printhost", "--driver", "Laser*"},
          Selection::kDriver,
          "Laser*",
-         "\\\\printhost"},
-        {{"show", "--MONITOR", "Laser Monitor"}, Selection::kMonitor, "Laser Monitor", ""},
-        {{"set", "--driver", "*", "--timeout", "60"}, Selection::kDriver, "*", ""},
+         {"\\\\printhost"}},
+        {{"show", "--MONITOR", "Laser Monitor"}, Selection::kMonitor, "Laser Monitor", {}},
+        {{"set", "--driver", "*", "--timeout", "60"}, Selection::kDriver, "*", {}},
         {{"check", "--interval", "off", "--monitor=L?M", "--server", "プリントサーバー"},
          Selection::kMonitor,
          "L?M",
-         "\\\\プリントサーバー"},
+         {"\\\\プリントサーバー"}},
+        // Each server once, in the order first named, in any ASCII case and either spelling.
+        {{"restart", "--server", "a", "--SERVER=\\\\Host", "--server", "A", "--server", "host"},
+         Selection::kNone,
+         "",
+         {"\\\\a", "\\\\Host"}},
     };
     for (const auto& c : cases)
     {
@@ -216,7 +234,7 @@ TEST(CommandLineTest, QueuesSelectedByDriverOrMonitorOnThisComputerOrAServer)
         ASSERT_EQ(parsed.error, CommandLineError::kNone) << Joined(c.args);
         EXPECT_EQ(parsed.command.selection, c.selection) << Joined(c.args);
         EXPECT_EQ(ToAnsi(parsed.command.pattern), c.pattern) << Joined(c.args);
-        EXPECT_EQ(ToAnsi(parsed.command.server), c.server) << Joined(c.args);
+        EXPECT_EQ(Narrow(parsed.command.servers), c.servers) << Joined(c.args);
         EXPECT_TRUE(parsed.command.queues.empty()) << Joined(c.args);
     }
 }

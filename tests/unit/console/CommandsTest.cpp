@@ -61,8 +61,11 @@ TEST_F(CommandsTest, AnInvalidCommandLineOpensAndStoresNothing)
         {{"show"}, "Name at least one printer queue, or select queues with --driver or --monitor."},
         {{"show", kQueueName, "--no-restart"},
          "The argument '--no-restart' is not understood here."},
-        {{}, "Give a command: show, list, check, set or help."},
+        {{}, "Give a command: show, list, check, set, restart or help."},
         {{"delete", kQueueName}, "'delete' is not a command of SettingToolCmd."},
+        {{"restart", kQueueName}, "The argument 'Office Laser' is not understood here."},
+        {{"set", kQueueName, "--timeout", "60", "--when-idle", "1.5"},
+         "The --when-idle wait '1.5' is not valid: give 0 to 86400 whole seconds."},
     };
     for (const auto& c : cases)
     {
