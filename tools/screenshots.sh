@@ -45,6 +45,12 @@ store_settings() {
     wine reg add "$QUEUE_KEY" /v QuenloTimeout /t REG_DWORD /d "$2" /f >/dev/null
 }
 
+# OK stores only what the queue does not hold yet, and restarts nothing otherwise: the pictures
+# of what follows a store start from a queue without a stored timeout.
+forget_timeout() {
+    wine reg delete "$QUEUE_KEY" /v QuenloTimeout /f >/dev/null
+}
+
 # shot <picture name> <language> <store> [--ok] <command line>
 # language: en or ja; store: stand-in (printer data kept by tests/standin) or wine (Wine's own).
 shot() {
@@ -82,6 +88,7 @@ for language in en ja; do
     shot "message-start-$language" "$language" wine "SettingTool.exe"
     shot "message-queue-$language" "$language" wine "SettingTool.exe 1 \"No Such Printer\""
     shot "message-save-failed-$language" "$language" wine --ok "SettingTool.exe 1 \"$QUEUE\""
+    forget_timeout
     shot "dialog-restarting-$language" "$language" stand-in --busy "SettingTool.exe 1 \"$QUEUE\""
 done
 
@@ -105,6 +112,7 @@ wineserver -w
 # A disabled spooler stops but cannot be started again after OK has stored the settings.
 spooler_start_type 4
 for language in en ja; do
+    forget_timeout
     shot "message-spooler-stopped-$language" "$language" stand-in --ok \
         "SettingTool.exe 1 \"$QUEUE\""
 done
@@ -119,6 +127,7 @@ spooler_program "$(winepath -w "$PWD/$PRODUCT/stubborn-service.exe")"
 wineserver -p
 wine net start Spooler >/dev/null 2>&1 || true
 for language in en ja; do
+    forget_timeout
     shot "message-restart-failed-$language" "$language" stand-in --ok "SettingTool.exe 1 \"$QUEUE\""
 done
 wineserver -k

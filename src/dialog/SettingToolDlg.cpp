@@ -11,6 +11,15 @@
 
 using namespace settings;
 
+namespace
+{
+// Whether the queue holds exactly what OK would store: the number as a 4-byte REG_DWORD.
+bool Holds(const CPrinterInfo::StoredValue& stored, CPrinterInfo::Setting setting, DWORD value)
+{
+    return stored.IsDword() && CPrinterInfo::ValueOf(setting, stored) == value;
+}
+} // namespace
+
 CSettingToolDlg::CSettingToolDlg(CDialogControls& controls, CPrinterInfo* printer)
     : m_controls(controls), m_pPrinter(printer)
 {
@@ -128,7 +137,18 @@ void CSettingToolDlg::OnOK()
                                    : 0;
     const DWORD timeout =
         static_cast<DWORD>(m_controls.GetSpinPos(IDC_TIMEOUT_SPIN)) * kMillisecondsPerSecond;
-    if (m_pPrinter->SetSettings(interval, timeout) != ERROR_SUCCESS)
+    // The interval is read once, for this comparison and for the store's rollback.
+    const CPrinterInfo::StoredValue intervalNow =
+        m_pPrinter->ReadStored(CPrinterInfo::Setting::StatusInterval);
+    if (Holds(intervalNow, CPrinterInfo::Setting::StatusInterval, interval) &&
+        Holds(m_pPrinter->ReadStored(CPrinterInfo::Setting::IoTimeout),
+              CPrinterInfo::Setting::IoTimeout, timeout))
+    {
+        // Nothing changes, so the spooler has nothing new to read.
+        m_controls.Close(IDOK);
+        return;
+    }
+    if (m_pPrinter->Store(interval, timeout, &intervalNow) != ERROR_SUCCESS)
     {
         ShowMessage(IDS_SAVE_FAILED);
         return;

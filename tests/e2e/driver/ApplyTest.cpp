@@ -109,6 +109,7 @@ TEST_F(ApplyBusy, TheDialogAnswersAndSaysItRestartsTheSpoolerUntilItClosesAsOkDo
 {
     const Controls& c = open->controls;
     const std::string caption = TextOf(c.dialog);
+    SetText(c.timeout, "20"); // OK restarts nothing when nothing changes
     PostClick(c.ok);
     // Which text the caption then shows is checked by its string id on the in-memory controls.
     ASSERT_TRUE(WaitUntil([&] { return TextOf(c.dialog) != caption; }, kActionTimeoutMs));
