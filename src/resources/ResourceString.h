@@ -16,3 +16,11 @@ std::wstring Substitute(const std::wstring& pattern, const std::vector<std::wstr
 
 // A string resource in the user's language with its arguments put in.
 std::wstring Message(UINT id, const std::vector<std::wstring>& arguments = {});
+
+// A whole number as a message argument. Not std::to_wstring: that formats through swprintf,
+// which would link mingw's whole printf into the program; std::to_string does not.
+template <typename Number> std::wstring NumberArgument(Number value)
+{
+    const std::string digits = std::to_string(value);
+    return std::wstring(digits.begin(), digits.end());
+}
