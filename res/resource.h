@@ -8,6 +8,10 @@
 #define IDS_RESTART_FAILED 5
 #define IDS_SPOOLER_STOPPED 46
 #define IDS_RESTARTING_SPOOLER 76
+// The question before a restart that would interrupt documents (85 to 89).
+#define IDS_DOCUMENTS_IN_FLIGHT 85
+#define IDS_THIS_COMPUTER 86
+#define IDS_DOCUMENTS_CAPTION 87
 
 // The console program's messages.
 #define IDS_CMD_SYNTAX 6

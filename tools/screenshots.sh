@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Makes the pictures of the program in docs/: the settings dialog (also while OK restarts the
-# spooler) and every message box, in English and Japanese, each cropped to its window, and the dialog at 150 % and 200 % scaling. Runs under a virtual display of its own
-# (xvfb-run) and in a Wine prefix of its own (build/wineprefix-screenshots), since it changes
-# stored settings and changes the spooler service there (start type, program) for two pictures.
+# spooler) and every message box (also the question before a restart that would interrupt
+# documents), in English and Japanese, each cropped to its window, and the dialog at 150 % and
+# 200 % scaling. Runs under a virtual display of its own (xvfb-run) and in a Wine prefix of its
+# own (build/wineprefix-screenshots), since it changes stored settings and changes the spooler
+# service there (start type, program) for two pictures.
 #   tools/screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -51,6 +53,13 @@ forget_timeout() {
     wine reg delete "$QUEUE_KEY" /v QuenloTimeout /f >/dev/null
 }
 
+# Documents being printed and sent, as the stand-in store lists them (tests/standin/DocumentsKey.h).
+DOCUMENTS_KEY="$QUEUE_KEY\\E2E Documents"
+plant_documents() {
+    wine reg add "$DOCUMENTS_KEY" /v 1 /t REG_DWORD /d 16 /f >/dev/null
+    wine reg add "$DOCUMENTS_KEY" /v 2 /t REG_DWORD /d 8 /f >/dev/null
+}
+
 # shot <picture name> <language> <store> [--ok] <command line>
 # language: en or ja; store: stand-in (printer data kept by tests/standin) or wine (Wine's own).
 shot() {
@@ -90,6 +99,10 @@ for language in en ja; do
     shot "message-save-failed-$language" "$language" wine --ok "SettingTool.exe 1 \"$QUEUE\""
     forget_timeout
     shot "dialog-restarting-$language" "$language" stand-in --busy "SettingTool.exe 1 \"$QUEUE\""
+    forget_timeout
+    plant_documents
+    shot "message-documents-$language" "$language" stand-in --ok "SettingTool.exe 1 \"$QUEUE\""
+    wine reg delete "$DOCUMENTS_KEY" /f >/dev/null
 done
 
 # The dialog at 144 and 192 DPI (150 % and 200 %), which a program reads when it starts. Wine 8

@@ -1,5 +1,6 @@
 #include "dialog/SettingToolDlg.h"
 
+#include "printer/DocumentsInFlight.h"
 #include "printer/PrinterInfo.h"
 #include "printer/SpoolerNames.h"
 #include "resource.h"
@@ -153,6 +154,11 @@ void CSettingToolDlg::OnOK()
         ShowMessage(IDS_SAVE_FAILED);
         return;
     }
+    if (!MayRestartNow())
+    {
+        m_controls.Close(IDOK);
+        return;
+    }
 
     // A print server's queue is read by that server's language monitor, so its spooler is the
     // one restarted.
@@ -166,6 +172,19 @@ void CSettingToolDlg::OnOK()
     else if (outcome != RestartOutcome::Restarted)
         ShowMessage(IDS_RESTART_FAILED);
     m_controls.Close(IDOK);
+}
+
+bool CSettingToolDlg::MayRestartNow()
+{
+    const std::wstring machine = MachineOf(m_pPrinter->GetPrinterName());
+    // Counted on this thread: one listing, and one more call for each queue that holds documents,
+    // take a moment. Documents that cannot be counted ask nothing: the restart goes ahead.
+    const std::optional<DWORD> documents = CountDocumentsInFlight(machine);
+    if (!documents || *documents == 0)
+        return true;
+    const std::wstring where = machine.empty() ? LoadResourceString(IDS_THIS_COMPUTER) : machine;
+    return m_controls.Ask(Message(IDS_DOCUMENTS_IN_FLIGHT, {NumberArgument(*documents), where}),
+                          LoadResourceString(IDS_DOCUMENTS_CAPTION));
 }
 
 void CSettingToolDlg::OnCancel()

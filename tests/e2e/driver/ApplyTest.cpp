@@ -134,6 +134,29 @@ TEST_F(ApplyBusy, TheDialogAnswersAndSaysItRestartsTheSpoolerUntilItClosesAsOkDo
     EXPECT_NE(SpoolerProcessId(), spooler) << "the spooler was not restarted";
 }
 
+using ApplyAsks = OnTheDialog<ProgramTest>;
+
+// Documents in flight on this computer: after storing, OK asks before it stops anything (its text
+// is checked by string id on the in-memory controls), and No leaves the spooler running.
+TEST_F(ApplyAsks, BeforeInterruptingDocumentsAndNoLeavesTheSpoolerRunning)
+{
+    const DocumentsPlanted documents(kTestQueue, {JOB_STATUS_PRINTING, JOB_STATUS_SPOOLING});
+    const Controls& c = open->controls;
+    SetText(c.timeout, "20");
+    PostClick(c.ok);
+    const MessageBoxSeen box = open->run.WaitForMessageBox();
+    ASSERT_NE(box.window, nullptr) << "no question";
+    const HWND no = GetDlgItem(box.window, IDNO);
+    ASSERT_NE(no, nullptr) << "no No button";
+    EXPECT_NE(GetDlgItem(box.window, IDYES), nullptr) << "no Yes button";
+    EXPECT_EQ(LOWORD(SendMessageW(box.window, DM_GETDEFID, 0, 0)), IDNO) << "No is not the default";
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 20000u)
+        << "asked before the values were stored";
+    PostClick(no);
+    EXPECT_EQ(open->run.WaitForExit(), 0) << "not closed as OK closes it";
+    EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
+}
+
 using ApplyCancel = OnTheDialog<ProgramTest>;
 
 TEST_F(ApplyCancel, StoresNothingAndLeavesTheSpoolerAlone)
