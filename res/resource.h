@@ -12,6 +12,10 @@
 #define IDS_DEPENDENTS_LEFT_STOPPED 82
 #define IDS_RESTART_NOT_IN_TIME 83
 #define IDS_ON_PRINT_SERVER 84
+// The question before a restart that would interrupt documents (85 to 89).
+#define IDS_DOCUMENTS_IN_FLIGHT 85
+#define IDS_THIS_COMPUTER 86
+#define IDS_DOCUMENTS_CAPTION 87
 
 // The console program's messages.
 #define IDS_CMD_SYNTAX 6

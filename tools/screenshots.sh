@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Makes the pictures of the program in docs/: the settings dialog (also while OK restarts the
-# spooler) and every message box, in English and Japanese, each cropped to its window, and the dialog at 150 % and 200 % scaling. Runs under a virtual display of its own
-# (xvfb-run) and in a Wine prefix of its own (build/wineprefix-screenshots), since it changes
-# stored settings and changes the spooler service there (start type, program) for two pictures.
+# spooler) and every message box (also the question before a restart that would interrupt
+# documents), in English and Japanese, each cropped to its window, and the dialog at 150 % and
+# 200 % scaling. Runs under a virtual display of its own (xvfb-run) and in a Wine prefix of its
+# own (build/wineprefix-screenshots), since it changes stored settings and changes the spooler
+# service there (start type, program) for two pictures.
 #   tools/screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -45,6 +47,19 @@ store_settings() {
     wine reg add "$QUEUE_KEY" /v QuenloTimeout /t REG_DWORD /d "$2" /f >/dev/null
 }
 
+# OK stores only what the queue does not hold yet, and restarts nothing otherwise: the pictures
+# of what follows a store start from a queue without a stored timeout.
+forget_timeout() {
+    wine reg delete "$QUEUE_KEY" /v QuenloTimeout /f >/dev/null
+}
+
+# Documents being printed and sent, as the stand-in store lists them (tests/standin/DocumentsKey.h).
+DOCUMENTS_KEY="$QUEUE_KEY\\E2E Documents"
+plant_documents() {
+    wine reg add "$DOCUMENTS_KEY" /v 1 /t REG_DWORD /d 16 /f >/dev/null
+    wine reg add "$DOCUMENTS_KEY" /v 2 /t REG_DWORD /d 8 /f >/dev/null
+}
+
 # shot <picture name> <language> <store> [--ok] <command line>
 # language: en or ja; store: stand-in (printer data kept by tests/standin) or wine (Wine's own).
 shot() {
@@ -82,7 +97,12 @@ for language in en ja; do
     shot "message-start-$language" "$language" wine "SettingTool.exe"
     shot "message-queue-$language" "$language" wine "SettingTool.exe 1 \"No Such Printer\""
     shot "message-save-failed-$language" "$language" wine --ok "SettingTool.exe 1 \"$QUEUE\""
+    forget_timeout
     shot "dialog-restarting-$language" "$language" stand-in --busy "SettingTool.exe 1 \"$QUEUE\""
+    forget_timeout
+    plant_documents
+    shot "message-documents-$language" "$language" stand-in --ok "SettingTool.exe 1 \"$QUEUE\""
+    wine reg delete "$DOCUMENTS_KEY" /f >/dev/null
 done
 
 # The dialog at 144 and 192 DPI (150 % and 200 %), which a program reads when it starts. Wine 8
@@ -105,6 +125,7 @@ wineserver -w
 # A disabled spooler stops but cannot be started again after OK has stored the settings.
 spooler_start_type 4
 for language in en ja; do
+    forget_timeout
     shot "message-spooler-stopped-$language" "$language" stand-in --ok \
         "SettingTool.exe 1 \"$QUEUE\""
 done
@@ -119,6 +140,7 @@ spooler_program "$(winepath -w "$PWD/$PRODUCT/spooler-standin.exe")"
 wineserver -p
 wine net start Spooler >/dev/null 2>&1 || true
 for language in en ja; do
+    forget_timeout
     shot "message-restart-failed-$language" "$language" stand-in --ok "SettingTool.exe 1 \"$QUEUE\""
 done
 wineserver -k

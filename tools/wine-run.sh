@@ -74,7 +74,7 @@ if [ -n "${DISPLAY:-}" ]; then
     status=0
     run_tool || status=$?
     case $status in
-    0) echo "OK: settings stored for \"$queue\"" ;;
+    0) echo "OK: \"$queue\" holds the settings shown" ;;
     1) echo "Cancelled: nothing stored" ;;
     *) echo "SettingTool.exe ended with status $status" ;;
     esac

@@ -33,6 +33,9 @@ class CDialogControls
     virtual void FocusAndSelect(int boxId) = 0;
     // An OK message box with the exclamation icon, owned by the dialog; returns once it is closed.
     virtual void ShowMessage(const std::wstring& text, const std::wstring& caption) = 0;
+    // A Yes/No question box with the warning icon and No the default button, owned by the
+    // dialog; returns once it is closed, true when the answer is Yes.
+    virtual bool Ask(const std::wstring& text, const std::wstring& caption) = 0;
     // Runs work to its end while the dialog shows status as its caption and the wait cursor over
     // it. Meanwhile it paints and answers messages, but no key, click or close reaches it, and
     // OK and Cancel are refused. An exception from work is thrown on from here.

@@ -1,6 +1,7 @@
 #include "dialog/SettingToolDlg.h"
 
 #include "dialog/RestartNotice.h"
+#include "printer/DocumentsInFlight.h"
 #include "printer/PrinterInfo.h"
 #include "printer/SpoolerNames.h"
 #include "resource.h"
@@ -11,6 +12,15 @@
 #include "settings/SettingRanges.h"
 
 using namespace settings;
+
+namespace
+{
+// Whether the queue holds exactly what OK would store: the number as a 4-byte REG_DWORD.
+bool Holds(const CPrinterInfo::StoredValue& stored, CPrinterInfo::Setting setting, DWORD value)
+{
+    return stored.IsDword() && CPrinterInfo::ValueOf(setting, stored) == value;
+}
+} // namespace
 
 CSettingToolDlg::CSettingToolDlg(CDialogControls& controls, CPrinterInfo* printer)
     : m_controls(controls), m_pPrinter(printer)
@@ -129,15 +139,30 @@ void CSettingToolDlg::OnOK()
                                    : 0;
     const DWORD timeout =
         static_cast<DWORD>(m_controls.GetSpinPos(IDC_TIMEOUT_SPIN)) * kMillisecondsPerSecond;
-    if (m_pPrinter->SetSettings(interval, timeout) != ERROR_SUCCESS)
+    // The interval is read once, for this comparison and for the store's rollback.
+    const CPrinterInfo::StoredValue intervalNow =
+        m_pPrinter->ReadStored(CPrinterInfo::Setting::StatusInterval);
+    if (Holds(intervalNow, CPrinterInfo::Setting::StatusInterval, interval) &&
+        Holds(m_pPrinter->ReadStored(CPrinterInfo::Setting::IoTimeout),
+              CPrinterInfo::Setting::IoTimeout, timeout))
+    {
+        // Nothing changes, so the spooler has nothing new to read.
+        m_controls.Close(IDOK);
+        return;
+    }
+    if (m_pPrinter->Store(interval, timeout, &intervalNow) != ERROR_SUCCESS)
     {
         ShowMessage(IDS_SAVE_FAILED);
         return;
     }
-
     // A print server's queue is read by that server's language monitor, so its spooler is the
     // one restarted.
     const std::wstring machine = MachineOf(m_pPrinter->GetPrinterName());
+    if (!MayRestartNow(machine))
+    {
+        m_controls.Close(IDOK);
+        return;
+    }
     RestartReport report;
     m_controls.RunBusy(LoadResourceString(IDS_RESTARTING_SPOOLER), [&] {
         report = RestartSpooler(machine.empty() ? nullptr : machine.c_str());
@@ -151,6 +176,18 @@ void CSettingToolDlg::OnOK()
                                LoadResourceString(IDS_ERROR_CAPTION));
     }
     m_controls.Close(IDOK);
+}
+
+bool CSettingToolDlg::MayRestartNow(const std::wstring& machine)
+{
+    // Counted on this thread: one listing, and one more call for each queue that holds documents,
+    // take a moment. Documents that cannot be counted ask nothing: the restart goes ahead.
+    const std::optional<DWORD> documents = CountDocumentsInFlight(machine);
+    if (!documents || *documents == 0)
+        return true;
+    const std::wstring where = machine.empty() ? LoadResourceString(IDS_THIS_COMPUTER) : machine;
+    return m_controls.Ask(Message(IDS_DOCUMENTS_IN_FLIGHT, {NumberArgument(*documents), where}),
+                          LoadResourceString(IDS_DOCUMENTS_CAPTION));
 }
 
 void CSettingToolDlg::OnCancel()

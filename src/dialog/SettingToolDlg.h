@@ -31,6 +31,10 @@ class CSettingToolDlg : public CDialogEvents
     void ShowInterval(float seconds);
     void ShowTimeout(float seconds);
     void ShowMessage(UINT textId);
+    // Whether the spooler of machine ("" this computer), which reads the queue's settings, may be
+    // restarted now: yes when it interrupts no document it is printing or being sent, else as
+    // the user answers.
+    bool MayRestartNow(const std::wstring& machine);
 
     CDialogControls& m_controls;
     CPrinterInfo* m_pPrinter;

@@ -162,6 +162,12 @@ void CSettingToolWnd::ShowMessage(const std::wstring& text, const std::wstring& 
     MessageBoxW(m_hWnd, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
+bool CSettingToolWnd::Ask(const std::wstring& text, const std::wstring& caption)
+{
+    return MessageBoxW(m_hWnd, text.c_str(), caption.c_str(),
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 INT_PTR RunSettingsDialog(CPrinterInfo& printer)
 {
     CSettingToolWnd window(nullptr);

@@ -25,6 +25,7 @@ class CSettingToolWnd : public CDialog, public CDialogControls
     short GetSpinPos(int spinId) const override;
     void FocusAndSelect(int boxId) override;
     void ShowMessage(const std::wstring& text, const std::wstring& caption) override;
+    bool Ask(const std::wstring& text, const std::wstring& caption) override;
     void RunBusy(const std::wstring& status, const std::function<void()>& work) override
     {
         CDialog::RunBusy(status.c_str(), work);

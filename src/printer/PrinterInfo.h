@@ -68,10 +68,6 @@ class CPrinterInfo
     // it is read here. Returns the code of the call that failed, or ERROR_SUCCESS.
     DWORD Store(std::optional<DWORD> intervalMilliseconds, std::optional<DWORD> timeoutMilliseconds,
                 const StoredValue* intervalNow = nullptr);
-    DWORD SetSettings(DWORD intervalMilliseconds, DWORD timeoutMilliseconds)
-    {
-        return Store(intervalMilliseconds, timeoutMilliseconds);
-    }
 
   private:
     DWORD WriteDword(Setting setting, DWORD value);

@@ -82,6 +82,12 @@ void FakeControls::ShowMessage(const std::wstring& text, const std::wstring& cap
     MessageBoxW(kDialogWindow, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
+bool FakeControls::Ask(const std::wstring& text, const std::wstring& caption)
+{
+    return MessageBoxW(kDialogWindow, text.c_str(), caption.c_str(),
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 void FakeControls::RunBusy(const std::wstring& status, const std::function<void()>& work)
 {
     host::CallLog().push_back("Busy " + host::text::ToAnsi(status));

@@ -24,6 +24,7 @@ class FakeControls : public ControlsUnderTest, public CDialogControls, public Di
     short GetSpinPos(int spinId) const override;
     void FocusAndSelect(int boxId) override;
     void ShowMessage(const std::wstring& text, const std::wstring& caption) override;
+    bool Ask(const std::wstring& text, const std::wstring& caption) override;
     void RunBusy(const std::wstring& status, const std::function<void()>& work) override;
     void Close(int result) override;
 

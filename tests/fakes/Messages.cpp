@@ -15,6 +15,7 @@ using host::text::FromAnsi;
 
 WORD g_language = 0x0409;
 std::vector<host::MessageBoxRecord> g_messageBoxes;
+int g_answer = IDNO;
 
 // The text of the string in the user's language, "" when there is none. The tests' one program
 // holds the strings of both programs.
@@ -50,6 +51,12 @@ void host::ResetMessages()
 {
     g_language = 0x0409;
     g_messageBoxes.clear();
+    g_answer = IDNO;
+}
+
+void host::AnswerQuestions(int answer)
+{
+    g_answer = answer;
 }
 
 void host::SetUiLanguage(WORD languageId)
@@ -97,5 +104,5 @@ DWORD WINAPI FormatMessageW(DWORD flags, const void*, DWORD messageId, DWORD lan
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
 {
     g_messageBoxes.push_back({owner, text, caption, type});
-    return IDOK;
+    return (type & MB_TYPEMASK) == MB_YESNO ? g_answer : IDOK;
 }

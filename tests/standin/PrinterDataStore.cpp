@@ -18,6 +18,7 @@
 // fail with that error code and store nothing. For the console's benchmark,
 // SETTINGTOOL_CALL_COUNTS=<file> has the process append to that file, as it ends, how often it
 // called each function ("OpenPrinterW 1000").
+#include "DocumentsKey.h"
 #include "SpoolerModel.h"
 #include "handles/UniqueHandle.h"
 
@@ -31,7 +32,6 @@ const wchar_t kPrintersKey[] = L"System\\CurrentControlSet\\Control\\Print\\Prin
 const wchar_t kEnvironmentsKey[] = L"System\\CurrentControlSet\\Control\\Print\\Environments";
 const wchar_t kServer[] = L"\\\\e2e-server";
 const wchar_t kServerKey[] = L"Software\\SettingTool E2E\\Print server";
-const wchar_t kDocumentsKey[] = L"E2E Documents";
 
 using CRegKey = CUniqueHandle<HKEY, &RegCloseKey>;
 

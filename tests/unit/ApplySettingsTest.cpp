@@ -47,7 +47,6 @@ TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
         std::function<void(DialogUser&)> change;
         DWORD interval, timeout;
     } cases[] = {
-        {"unchanged", [](DialogUser&) {}, 700, 180000},
         {"2.55 stores its spin", [](DialogUser& u) { u.Paste(IDC_INTERVAL_EDIT, L"2.55"); }, 2500,
          180000},
         {"spin moved", [](DialogUser& u) { u.ClickSpinUp(IDC_TIMEOUT_SPIN); }, 700, 181000},
@@ -79,7 +78,10 @@ TEST_F(ApplySettingsTest, OkStoresTheSpinsAndRestartsTheSpooler)
 
 TEST_F(ApplySettingsTest, TheValuesAreStoredThenTheSpoolerRestartsWhileTheDialogSaysSo)
 {
-    RunDialog([](DialogUser& user) { user.Click(IDOK); });
+    RunDialog([](DialogUser& user) {
+        user.Paste(IDC_TIMEOUT_EDIT, L"30");
+        user.Click(IDOK);
+    });
     const auto& log = host::CallLog();
     const auto stop = std::find(log.begin(), log.end(), "ControlService Spooler 1");
     ASSERT_NE(stop, log.end());
@@ -95,6 +97,56 @@ TEST_F(ApplySettingsTest, TheValuesAreStoredThenTheSpoolerRestartsWhileTheDialog
     EXPECT_GT(idle, std::find(log.begin(), log.end(), "StartService Spooler"));
     EXPECT_NE(idle, log.end());
 }
+
+struct Held
+{
+    const char* name;
+    std::optional<host::spooler::Value> interval, timeout; // what the queue holds before OK
+    const wchar_t* typedTimeout;                           // null: the box left as shown
+    bool changes;
+};
+
+class OkWhenTheQueueHolds : public ApplySettingsTest, public ::testing::WithParamInterface<Held>
+{
+  protected:
+    void SetUp() override { DialogSession::SetUp(); }
+};
+
+// OK stores what it shows; what the queue already holds in exactly that form is left alone.
+TEST_P(OkWhenTheQueueHolds, StoresAndRestartsOnlyWhenAValueDiffersInNumberTypeOrSize)
+{
+    const Held& row = GetParam();
+    if (row.interval)
+        host::spooler::SetValue(kQueue, L"\\", L"BackgroundStatusInterval", *row.interval);
+    if (row.timeout)
+        host::spooler::SetValue(kQueue, L"\\", L"QuenloTimeout", *row.timeout);
+    const INT_PTR result = RunDialog([&](DialogUser& user) {
+        if (row.typedTimeout != nullptr)
+            user.Paste(IDC_TIMEOUT_EDIT, row.typedTimeout);
+        user.Click(IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(StoreCalls(), row.changes ? 2 : 0);
+    EXPECT_EQ(Logged("ControlService Spooler 1"), row.changes);
+    EXPECT_TRUE(StoredInterval() && StoredTimeout()) << "not both 4-byte REG_DWORDs";
+    EXPECT_TRUE(host::MessageBoxes().empty());
+}
+
+const host::spooler::Value kDword700 = {REG_DWORD, {0xBC, 0x02, 0, 0}};
+const host::spooler::Value kDword180000 = {REG_DWORD, {0x20, 0xBF, 0x02, 0}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, OkWhenTheQueueHolds,
+    ::testing::Values(Held{"TheSameNumbers", kDword700, kDword180000, nullptr, false},
+                      Held{"NoInterval", std::nullopt, kDword180000, nullptr, true},
+                      Held{"IntervalOfAnotherType",
+                           host::spooler::Value{REG_BINARY, {0xBC, 0x02, 0, 0}}, kDword180000,
+                           nullptr, true},
+                      // Three bytes read as the same number, but OK stores four.
+                      Held{"TimeoutOfAnotherSize", kDword700,
+                           host::spooler::Value{REG_DWORD, {0x20, 0xBF, 0x02}}, nullptr, true},
+                      Held{"ATimeoutTyped", kDword700, kDword180000, L"30", true}),
+    [](const ::testing::TestParamInfo<Held>& info) { return std::string(info.param.name); });
 
 TEST_F(ApplySettingsTest, AnUnfinishedTextIsRefusedWithTheFocusOnItsBoxAndNothingStored)
 {

@@ -5,33 +5,21 @@
 
 #include <winspool.h>
 
-#include <utility>
-#include <vector>
-
 namespace
 {
-// States as Windows numbers them; the programs themselves read only PRINTING and SPOOLING.
-const DWORD kWaiting = 0;
-const DWORD kPaused = 0x1;
-const DWORD kError = 0x2;
-const DWORD kSpooling = JOB_STATUS_SPOOLING;
-const DWORD kPrinting = JOB_STATUS_PRINTING;
-const DWORD kBlocked = 0x200;
-const DWORD kUserIntervention = 0x400;
-
-const wchar_t kServer[] = L"\\\\printhost";
-const wchar_t kServerQueue[] = L"\\\\printhost\\Front Desk";
+// States as Windows numbers them; the programs read only PRINTING and SPOOLING.
+const DWORD kPrinting = JOB_STATUS_PRINTING, kSpooling = JOB_STATUS_SPOOLING, kPaused = 0x1,
+            kError = 0x2, kBlocked = 0x200;
+const wchar_t kA[] = L"Laser A", kB[] = L"Laser B", kDesk[] = L"\\\\printhost\\Desk";
 
 struct Row
 {
     const char* name;
-    // Queues besides the session's own ("Office Laser"), then each queue's documents.
-    std::vector<const wchar_t*> added;
-    std::vector<std::pair<const wchar_t*, std::vector<DWORD>>> documents;
-    void (*arrange)(); // a failure, or null
     const wchar_t* machine;
     std::optional<DWORD> counted;
-    int opens; // queues opened to list their documents
+    int opens; // queues opened to list their documents: only those that hold any
+    void (*fail)();
+    std::vector<std::pair<const wchar_t*, std::vector<DWORD>>> queues; // added, with documents
 };
 
 class DocumentsInFlightTest : public HostSession, public ::testing::WithParamInterface<Row>
@@ -40,18 +28,16 @@ class DocumentsInFlightTest : public HostSession, public ::testing::WithParamInt
 
 TEST_P(DocumentsInFlightTest, CountsThoseBeingPrintedOrSentOnThatMachine)
 {
-    const Row& row = GetParam();
-    for (const wchar_t* queue : row.added)
+    for (const auto& [queue, states] : GetParam().queues)
+    {
         host::spooler::AddQueue(queue);
-    for (const auto& [queue, states] : row.documents)
         for (const DWORD state : states)
             host::spooler::AddDocument(queue, state);
-    if (row.arrange != nullptr)
-        row.arrange();
-
-    EXPECT_EQ(CountDocumentsInFlight(row.machine), row.counted);
-
-    EXPECT_EQ(host::spooler::Calls("OpenPrinterW"), row.opens);
+    }
+    if (GetParam().fail != nullptr)
+        GetParam().fail();
+    EXPECT_EQ(CountDocumentsInFlight(GetParam().machine), GetParam().counted);
+    EXPECT_EQ(host::spooler::Calls("OpenPrinterW"), GetParam().opens);
     for (const DWORD access : host::spooler::DesiredAccesses())
         EXPECT_EQ(access, static_cast<DWORD>(PRINTER_ACCESS_USE));
     EXPECT_EQ(host::spooler::OpenHandles(), 0);
@@ -60,60 +46,34 @@ TEST_P(DocumentsInFlightTest, CountsThoseBeingPrintedOrSentOnThatMachine)
 INSTANTIATE_TEST_SUITE_P(
     States, DocumentsInFlightTest,
     ::testing::Values(
-        Row{"NoDocuments", {}, {}, nullptr, L"", 0u, 0},
-        Row{"Printing", {}, {{L"Office Laser", {kPrinting}}}, nullptr, L"", 1u, 1},
-        Row{"BeingSent", {}, {{L"Office Laser", {kSpooling}}}, nullptr, L"", 1u, 1},
-        // Paused halfway: it would still be printed again from its first page.
-        Row{"PrintingPaused", {}, {{L"Office Laser", {kPrinting | kPaused}}}, nullptr, L"", 1u, 1},
-        Row{"QueuedOnly",
-            {},
-            {{L"Office Laser", {kWaiting, kPaused, kError, kBlocked, kUserIntervention}}},
-            nullptr,
-            L"",
-            0u,
-            1},
-        Row{"SeveralQueues",
-            {L"Front Desk", L"Empty"},
-            {{L"Office Laser", {kPrinting, kWaiting}}, {L"Front Desk", {kSpooling, kSpooling}}},
-            nullptr,
-            L"",
-            3u,
-            2},
-        // This computer's own queues only, not its connections to a server's.
+        // Paused halfway, a document would still be printed again from its first page.
+        Row{"InFlight", L"", 3u, 1, nullptr, {{kA, {kPrinting, kSpooling, kPrinting | kPaused}}}},
+        Row{"Queued", L"", 0u, 1, nullptr, {{kA, {0, kPaused, kError, kBlocked}}}},
+        // This computer's own queues, not its connections to a server's.
         Row{"ThisComputer",
-            {kServerQueue},
-            {{L"Office Laser", {kWaiting}}, {kServerQueue, {kPrinting}}},
-            nullptr,
             L"",
-            0u,
-            1},
-        Row{"AServersQueues",
-            {kServerQueue},
-            {{L"Office Laser", {kPrinting}}, {kServerQueue, {kPrinting, kSpooling}}},
-            nullptr,
-            kServer,
             2u,
-            1},
-        Row{"ServerUnreachable",
-            {},
-            {{L"Office Laser", {kPrinting}}},
+            2,
             nullptr,
-            L"\\\\nowhere",
-            std::nullopt,
-            0},
+            {{kA, {kPrinting}}, {kB, {kSpooling, 0}}, {kDesk, {kPrinting}}}},
+        Row{"APrintServer",
+            L"\\\\printhost",
+            2u,
+            1,
+            nullptr,
+            {{kA, {kPrinting}}, {kDesk, {kPrinting, kSpooling}}}},
+        Row{"ServerUnreachable", L"\\\\nowhere", std::nullopt, 0, nullptr, {}},
         Row{"QueueCannotBeOpened",
-            {L"Front Desk"},
-            {{L"Office Laser", {kPrinting}}, {L"Front Desk", {kWaiting}}},
-            [] { host::spooler::FailOpens(L"Front Desk", ERROR_ACCESS_DENIED); },
             L"",
             std::nullopt,
-            1},
+            1,
+            [] { host::spooler::FailOpens(kA, ERROR_ACCESS_DENIED); },
+            {{kA, {0}}, {kB, {kPrinting}}}},
         Row{"DocumentsCannotBeListed",
-            {},
-            {{L"Office Laser", {kPrinting}}},
-            [] { host::spooler::FailDocumentListing(L"Office Laser", ERROR_INVALID_HANDLE); },
             L"",
             std::nullopt,
-            1}),
+            1,
+            [] { host::spooler::FailDocumentListing(kA, ERROR_INVALID_HANDLE); },
+            {{kA, {kPrinting}}}}),
     [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 } // namespace

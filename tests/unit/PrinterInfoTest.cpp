@@ -205,7 +205,7 @@ TEST_F(PrinterInfoTest, StoringThePairIsAllOrNothingAndPutsTheFirstValueBackExac
         if (c.failing != nullptr)
             host::spooler::FailStores(kQueue, c.failing, ERROR_ACCESS_DENIED);
         CPrinterInfo printer(kQueue);
-        EXPECT_EQ(printer.SetSettings(2500, 30000), c.expectedResult) << c.what;
+        EXPECT_EQ(printer.Store(2500, 30000), c.expectedResult) << c.what;
         const auto interval = Stored(kInterval);
         EXPECT_EQ(interval.has_value(), c.expectedInterval.has_value()) << c.what;
         if (interval && c.expectedInterval)
@@ -222,7 +222,7 @@ TEST_F(PrinterInfoTest, APairIsNotStartedWhenTheFirstValueCouldNotBePutBack)
     Store(700, 180000);
     host::spooler::FailReads(kQueue, kInterval, ERROR_BAD_PATHNAME);
     CPrinterInfo printer(kQueue);
-    EXPECT_EQ(printer.SetSettings(2500, 30000), static_cast<DWORD>(ERROR_BAD_PATHNAME));
+    EXPECT_EQ(printer.Store(2500, 30000), static_cast<DWORD>(ERROR_BAD_PATHNAME));
     EXPECT_EQ(StoreCalls(), 0);
 }
 

@@ -111,7 +111,7 @@ TEST(WineSpooler, ARefusedStoreIsReportedAndLeavesNothingStored)
     const auto before = QueueRegistry();
     ASSERT_FALSE(before.empty()) << "the queue's registry key is not where it is looked for";
     CPrinterInfo printer(TestQueue().c_str());
-    EXPECT_NE(printer.SetSettings(700, 30000), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_NE(printer.Store(700, 30000), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(QueueRegistry(), before);
 }
 

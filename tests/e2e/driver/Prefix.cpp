@@ -1,5 +1,6 @@
 #include "Prefix.h"
 
+#include "DocumentsKey.h"
 #include "Queues.h"
 #include "Text.h"
 #include "Wait.h"
@@ -167,6 +168,19 @@ StoredValuesKeeper::~StoredValuesKeeper()
 {
     SetStoredRawValue(m_queue, kIntervalValue, m_interval);
     SetStoredRawValue(m_queue, kTimeoutValue, m_timeout);
+}
+
+DocumentsPlanted::DocumentsPlanted(const std::string& queue, const std::vector<DWORD>& states)
+    : m_key(QueueKey(queue) + L"\\" + kDocumentsKey)
+{
+    for (size_t i = 0; i < states.size(); ++i)
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, m_key.c_str(), Wide(std::to_string(i + 1)).c_str(),
+                        REG_DWORD, &states[i], sizeof states[i]);
+}
+
+DocumentsPlanted::~DocumentsPlanted()
+{
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, m_key.c_str());
 }
 
 DWORD SpoolerProcessId()

@@ -54,6 +54,20 @@ class StoredValuesKeeper
     std::optional<RawValue> m_timeout;
 };
 
+// Documents in a queue, each in a state (JOB_STATUS_...), as the stand-in lists them
+// (tests/standin); the destructor takes them away.
+class DocumentsPlanted
+{
+  public:
+    DocumentsPlanted(const std::string& queue, const std::vector<DWORD>& states);
+    ~DocumentsPlanted();
+    DocumentsPlanted(const DocumentsPlanted&) = delete;
+    DocumentsPlanted& operator=(const DocumentsPlanted&) = delete;
+
+  private:
+    std::wstring m_key;
+};
+
 // The spooler's process id while it runs, else 0.
 DWORD SpoolerProcessId();
 bool StartSpooler(DWORD timeoutMs = kActionTimeoutMs);

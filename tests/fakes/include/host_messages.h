@@ -22,7 +22,8 @@ struct MessageBoxRecord
     std::wstring caption;
     UINT type;
 };
-// Every message box shown since the last reset, in order, its texts as UTF-16. Each one is
-// answered with OK.
+// Every message box shown since the last reset, in order, its texts as UTF-16. An OK box is
+// answered with OK, a Yes/No box with the answer set here (IDYES or IDNO; IDNO after a reset).
 const std::vector<MessageBoxRecord>& MessageBoxes();
+void AnswerQuestions(int answer);
 } // namespace host

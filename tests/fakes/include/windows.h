@@ -80,13 +80,19 @@ typedef INT_PTR(WINAPI* FARPROC)();
 // The notifications and results the dialog's logic handles.
 #define IDOK 1
 #define IDCANCEL 2
+#define IDYES 6
+#define IDNO 7
 #define BN_CLICKED 0
 #define EN_CHANGE 0x0300
 #define SB_THUMBPOSITION 4
 #define SB_ENDSCROLL 8
 
 #define MB_OK 0x00000000L
+#define MB_YESNO 0x00000004L
+#define MB_TYPEMASK 0x0000000FL
 #define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONWARNING MB_ICONEXCLAMATION
+#define MB_DEFBUTTON2 0x00000100L
 
 // kernel32
 #define INFINITE 0xFFFFFFFF

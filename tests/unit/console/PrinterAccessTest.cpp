@@ -19,7 +19,7 @@ TEST_F(PrinterAccessTest, TheRightToPrintReadsTheSettingsButCannotStoreThem)
         CPrinterInfo printer(queue, PRINTER_ACCESS_USE);
         EXPECT_EQ(host::spooler::DesiredAccesses().back(), static_cast<DWORD>(PRINTER_ACCESS_USE));
         EXPECT_EQ(printer.GetIoTimeout(), 30000u) << queue;
-        EXPECT_EQ(printer.SetSettings(1000, 60000), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+        EXPECT_EQ(printer.Store(1000, 60000), static_cast<DWORD>(ERROR_ACCESS_DENIED));
         EXPECT_EQ(host::spooler::GetDword(queue, L"QuenloTimeout"), 30000u) << queue;
         EXPECT_FALSE(host::spooler::GetDword(queue, L"BackgroundStatusInterval")) << queue;
     }
