@@ -12,11 +12,15 @@ struct MessageText
 };
 
 #define MESSAGE(id, english, japanese) {id, english, japanese},
-// The dialog program's strings, which both programs carry.
+// The strings both programs carry.
+inline constexpr MessageText kSharedMessages[] = {
+#include "shared-messages.inc"
+};
+// The dialog program's own.
 inline constexpr MessageText kDialogMessages[] = {
 #include "messages.inc"
 };
-// The console program's own, which it carries besides those.
+// The console program's own.
 inline constexpr MessageText kConsoleMessages[] = {
 #include "console-messages.inc"
 };

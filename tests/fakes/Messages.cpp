@@ -27,7 +27,8 @@ std::string Lookup(UINT id)
                 return &message;
         return nullptr;
     };
-    const MessageText* message = find(kDialogMessages);
+    const MessageText* message = find(kSharedMessages);
+    message = message != nullptr ? message : find(kDialogMessages);
     message = message != nullptr ? message : find(kConsoleMessages);
     if (message == nullptr)
         return "";

@@ -37,7 +37,7 @@ struct Program
     DWORD fileType;
     DWORD fileSubtype;
     WORD iconLanguage;    // of the icon and the manifest
-    bool consoleMessages; // carries the console's strings besides the dialog's
+    bool consoleMessages; // carries the console's strings instead of the dialog's
     // Every resource but the string table: "<type> <name> <language>".
     std::vector<std::string> resources;
     const CModuleResources* file = nullptr; // set by main
@@ -295,9 +295,11 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CompiledDialog, testing::ValuesIn(kLangu
 // The strings the program carries.
 std::vector<MessageText> MessagesOf(const Program& program)
 {
-    std::vector<MessageText> messages(std::begin(kDialogMessages), std::end(kDialogMessages));
+    std::vector<MessageText> messages(std::begin(kSharedMessages), std::end(kSharedMessages));
     if (program.consoleMessages)
         messages.insert(messages.end(), std::begin(kConsoleMessages), std::end(kConsoleMessages));
+    else
+        messages.insert(messages.end(), std::begin(kDialogMessages), std::end(kDialogMessages));
     return messages;
 }
 

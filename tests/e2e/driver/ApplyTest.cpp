@@ -172,93 +172,94 @@ TEST_F(ApplySlowSpooler, IsWaitedForWhileItReportsProgressAndRunsAgainWithoutAWa
     EXPECT_EQ(open.run.WaitForExit(kRestartTimeoutMs), 0) << "not closed without a warning";
     EXPECT_NE(SpoolerProcessId(), 0u) << "the spooler was left stopped";
     EXPECT_NE(SpoolerProcessId(), before) << "the spooler was not restarted";
-    using ApplyAsks = OnTheDialog<ProgramTest>;
+}
 
-    // Documents in flight on this computer: after storing, OK asks before it stops anything (its
-    // text is checked by string id on the in-memory controls), and No leaves the spooler running.
-    TEST_F(ApplyAsks, BeforeInterruptingDocumentsAndNoLeavesTheSpoolerRunning)
-    {
-        const DocumentsPlanted documents(kTestQueue, {JOB_STATUS_PRINTING, JOB_STATUS_SPOOLING});
-        const Controls& c = open->controls;
-        SetText(c.timeout, "20");
-        PostClick(c.ok);
-        const MessageBoxSeen box = open->run.WaitForMessageBox();
-        ASSERT_NE(box.window, nullptr) << "no question";
-        const HWND no = GetDlgItem(box.window, IDNO);
-        ASSERT_NE(no, nullptr) << "no No button";
-        EXPECT_NE(GetDlgItem(box.window, IDYES), nullptr) << "no Yes button";
-        EXPECT_EQ(LOWORD(SendMessageW(box.window, DM_GETDEFID, 0, 0)), IDNO)
-            << "No is not the default";
-        EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 20000u)
-            << "asked before the values were stored";
-        PostClick(no);
-        EXPECT_EQ(open->run.WaitForExit(), 0) << "not closed as OK closes it";
-        EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
-    }
+using ApplyAsks = OnTheDialog<ProgramTest>;
 
-    using ApplyCancel = OnTheDialog<ProgramTest>;
+// Documents in flight on this computer: after storing, OK asks before it stops anything (its
+// text is checked by string id on the in-memory controls), and No leaves the spooler running.
+TEST_F(ApplyAsks, BeforeInterruptingDocumentsAndNoLeavesTheSpoolerRunning)
+{
+    const DocumentsPlanted documents(kTestQueue, {JOB_STATUS_PRINTING, JOB_STATUS_SPOOLING});
+    const Controls& c = open->controls;
+    SetText(c.timeout, "20");
+    PostClick(c.ok);
+    const MessageBoxSeen box = open->run.WaitForMessageBox();
+    ASSERT_NE(box.window, nullptr) << "no question";
+    const HWND no = GetDlgItem(box.window, IDNO);
+    ASSERT_NE(no, nullptr) << "no No button";
+    EXPECT_NE(GetDlgItem(box.window, IDYES), nullptr) << "no Yes button";
+    EXPECT_EQ(LOWORD(SendMessageW(box.window, DM_GETDEFID, 0, 0)), IDNO) << "No is not the default";
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 20000u)
+        << "asked before the values were stored";
+    PostClick(no);
+    EXPECT_EQ(open->run.WaitForExit(), 0) << "not closed as OK closes it";
+    EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
+}
 
-    TEST_F(ApplyCancel, StoresNothingAndLeavesTheSpoolerAlone)
-    {
-        const Controls& c = open->controls;
-        SetText(c.interval, "12.5");
-        SetText(c.timeout, "42");
-        PostClick(c.enable);
-        PostClick(c.cancel);
-        EXPECT_EQ(open->run.WaitForExit(), 1);
-        EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
-        EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
-        EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
-    }
+using ApplyCancel = OnTheDialog<ProgramTest>;
 
-    const RawValue kDword700 = {REG_DWORD, {0xBC, 0x02, 0, 0}};
+TEST_F(ApplyCancel, StoresNothingAndLeavesTheSpoolerAlone)
+{
+    const Controls& c = open->controls;
+    SetText(c.interval, "12.5");
+    SetText(c.timeout, "42");
+    PostClick(c.enable);
+    PostClick(c.cancel);
+    EXPECT_EQ(open->run.WaitForExit(), 1);
+    EXPECT_EQ(StoredValue(kTestQueue, kIntervalValue), 700u);
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
+    EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
+}
 
-    struct Failure
-    {
-        const char* name;
-        const char* failStore;
-        std::optional<RawValue> interval; // what the queue holds before OK
-    };
+const RawValue kDword700 = {REG_DWORD, {0xBC, 0x02, 0, 0}};
 
-    using ApplyStoreFailure = ProgramTableTest<Failure>;
+struct Failure
+{
+    const char* name;
+    const char* failStore;
+    std::optional<RawValue> interval; // what the queue holds before OK
+};
 
-    // The interval is stored first; when the timeout's store then fails, the interval must be what
-    // it was, not the value it read as: a missing one stays missing, any other stays byte for byte.
-    TEST_P(ApplyStoreFailure, LeavesBothStoredValuesExactlyAsTheyWere)
-    {
-        const std::optional<RawValue>& interval = GetParam().interval;
-        SetStoredRawValue(kTestQueue, kIntervalValue, interval);
-        SetStoredValue(kTestQueue, kTimeoutValue, 180000);
-        ASSERT_TRUE(StartSpooler());
-        const DWORD spooler = SpoolerProcessId();
-        OpenDialog open(kTestQueue, {Store::StandIn, GetParam().failStore});
-        ASSERT_TRUE(open.Shown()) << "no dialog";
-        const Controls& c = open.controls;
-        const MessageBoxSeen box = StoreNewValuesThroughOk(open.run, c);
-        ASSERT_NE(box.window, nullptr) << "no message box";
-        EXPECT_EQ(box.text, Texts().saveFailed);
-        ASSERT_TRUE(open.run.Dismiss(box));
-        ASSERT_TRUE(Settle(c.queue));
-        EXPECT_TRUE(IsWindowVisible(c.dialog));
-        EXPECT_EQ(StoredRawValue(kTestQueue, kIntervalValue), interval);
-        EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
-        EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
+using ApplyStoreFailure = ProgramTableTest<Failure>;
 
-        PostClick(c.cancel);
-        EXPECT_EQ(open.run.WaitForExit(), 1);
-    }
+// The interval is stored first; when the timeout's store then fails, the interval must be what
+// it was, not the value it read as: a missing one stays missing, any other stays byte for byte.
+TEST_P(ApplyStoreFailure, LeavesBothStoredValuesExactlyAsTheyWere)
+{
+    const std::optional<RawValue>& interval = GetParam().interval;
+    SetStoredRawValue(kTestQueue, kIntervalValue, interval);
+    SetStoredValue(kTestQueue, kTimeoutValue, 180000);
+    ASSERT_TRUE(StartSpooler());
+    const DWORD spooler = SpoolerProcessId();
+    OpenDialog open(kTestQueue, {Store::StandIn, GetParam().failStore});
+    ASSERT_TRUE(open.Shown()) << "no dialog";
+    const Controls& c = open.controls;
+    const MessageBoxSeen box = StoreNewValuesThroughOk(open.run, c);
+    ASSERT_NE(box.window, nullptr) << "no message box";
+    EXPECT_EQ(box.text, Texts().saveFailed);
+    ASSERT_TRUE(open.run.Dismiss(box));
+    ASSERT_TRUE(Settle(c.queue));
+    EXPECT_TRUE(IsWindowVisible(c.dialog));
+    EXPECT_EQ(StoredRawValue(kTestQueue, kIntervalValue), interval);
+    EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 180000u);
+    EXPECT_EQ(SpoolerProcessId(), spooler) << "the spooler was restarted";
 
-    INSTANTIATE_TEST_SUITE_P(
-        Stores, ApplyStoreFailure,
-        testing::Values(Failure{"FirstStore", "BackgroundStatusInterval:5", kDword700},
-                        Failure{"SecondStore", "QuenloTimeout:5", kDword700},
-                        Failure{"SecondStoreIntervalMissing", "QuenloTimeout:5", std::nullopt},
-                        Failure{"SecondStoreIntervalText", "QuenloTimeout:5",
-                                RawValue{REG_SZ, {'7', 0, '0', 0, '0', 0, 0, 0}}},
-                        Failure{"SecondStoreIntervalTwoBytes", "QuenloTimeout:5",
-                                RawValue{REG_BINARY, {0xBC, 0x02}}},
-                        Failure{"SecondStoreIntervalLongerDword", "QuenloTimeout:5",
-                                RawValue{REG_DWORD, {0xBC, 0x02, 0, 0, 0xFF}}}),
-        RowName());
+    PostClick(c.cancel);
+    EXPECT_EQ(open.run.WaitForExit(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stores, ApplyStoreFailure,
+    testing::Values(Failure{"FirstStore", "BackgroundStatusInterval:5", kDword700},
+                    Failure{"SecondStore", "QuenloTimeout:5", kDword700},
+                    Failure{"SecondStoreIntervalMissing", "QuenloTimeout:5", std::nullopt},
+                    Failure{"SecondStoreIntervalText", "QuenloTimeout:5",
+                            RawValue{REG_SZ, {'7', 0, '0', 0, '0', 0, 0, 0}}},
+                    Failure{"SecondStoreIntervalTwoBytes", "QuenloTimeout:5",
+                            RawValue{REG_BINARY, {0xBC, 0x02}}},
+                    Failure{"SecondStoreIntervalLongerDword", "QuenloTimeout:5",
+                            RawValue{REG_DWORD, {0xBC, 0x02, 0, 0, 0xFF}}}),
+    RowName());
 } // namespace
 } // namespace e2e
