@@ -191,6 +191,14 @@ case "$trace" in
 *EnumDependentServicesW*ControlService*) ;;
 *) fail "the dependents were not asked for before the stop: $trace" ;;
 esac
+# Only the rights a restart needs: connect on the service manager (0x1); query status, enumerate
+# dependents, start and stop on the spooler (0x3c); never full access (0xf003f, 0xf01ff).
+access="$(grep -E 'OpenSCManagerW|OpenServiceW' /tmp/console-e2e.err)"
+case "$access" in
+*0xf003f* | *0xf01ff*) fail "full access asked for the restart: $access" ;;
+*'OpenSCManagerW (null) (null) 0x1'*'L"Spooler" 0x3c'*) ;;
+*) fail "the restart did not ask for the rights it needs: $access" ;;
+esac
 rm -f /tmp/console-e2e.out
 
 # restart --when-idle on a spooler kept busy: a document planted through the stand-in is printed
