@@ -7,7 +7,10 @@ case "${1:-}" in
 host) packages=(cmake make g++ googletest libgtest-dev libgmock-dev) ;;
 product) packages=(cmake make g++-mingw-w64-i686-win32 binutils-mingw-w64-i686) ;;
 windows) packages=(cmake make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest) ;;
-wine) packages=(wine wine32:i386 fonts-wine xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic) ;;
+# 64-bit Wine and compilers too, for a machine whose kernel runs no 32-bit programs
+# (tools/wine-env.sh).
+wine) packages=(wine wine32:i386 wine64 fonts-wine xvfb xauth x11-apps imagemagick locales
+    fonts-ipafont-gothic g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32) ;;
 dist) packages=(zip coreutils) ;;
 *)
     echo "usage: $0 host|product|windows|wine|dist" >&2

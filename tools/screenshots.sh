@@ -19,13 +19,13 @@ source tools/wine-env.sh
 QUEUE="Demo Printer"
 QUEUE_KEY="HKLM\\System\\CurrentControlSet\\Control\\Print\\Printers\\$QUEUE"
 # The programs pictured come from the product tree, the helpers from the test programs' tree.
-PRODUCT=build/product
+PRODUCT=build/$SETTINGTOOL_PRODUCT_PRESET
 DOCS="$PWD/docs"
 
-cmake --preset product >/dev/null
-cmake --build --preset product --target SettingTool >/dev/null
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target e2e_winspool spooler-standin winehelper show-and-hold \
+cmake --preset "$SETTINGTOOL_PRODUCT_PRESET" >/dev/null
+cmake --build --preset "$SETTINGTOOL_PRODUCT_PRESET" --target SettingTool >/dev/null
+cmake --preset "$SETTINGTOOL_WINDOWS_PRESET" >/dev/null
+cmake --build --preset "$SETTINGTOOL_WINDOWS_PRESET" --target e2e_winspool spooler-standin winehelper show-and-hold \
     >/dev/null
 
 # The service manager reads the start type and program when a Wine session begins, so each
@@ -70,7 +70,7 @@ shot() {
     [ "$store" = stand-in ] && overrides=winspool.drv=n
     coproc HOLD {
         cd "$PRODUCT" && LANG=$locale LC_ALL='' WINEDLLOVERRIDES=$overrides \
-            exec wine ../windows/tools/helpers/show-and-hold.exe "$@"
+            exec wine "../$SETTINGTOOL_WINDOWS_PRESET/tools/helpers/show-and-hold.exe" "$@"
     }
     local x y width height
     if ! read -r -u "${HOLD[0]}" x y width height; then
@@ -122,14 +122,22 @@ done
 wine reg delete "HKCU\\Control Panel\\Desktop" /v LogPixels /f >/dev/null
 wineserver -w
 
-# A disabled spooler stops but cannot be started again after OK has stored the settings.
+# A disabled spooler stops but cannot be started again after OK has stored the settings. The
+# same for a print server's queue (the stand-in's \\e2e-server; Wine restarts this computer's
+# spooler for any server's name), whose message names the server.
+SERVER_QUEUE_KEY="HKLM\\Software\\SettingTool E2E\\Print server\\Front Desk"
+wine reg add "$SERVER_QUEUE_KEY" /v BackgroundStatusInterval /t REG_DWORD /d 700 /f >/dev/null
 spooler_start_type 4
 for language in en ja; do
     forget_timeout
     shot "message-spooler-stopped-$language" "$language" stand-in --ok \
         "SettingTool.exe 1 \"$QUEUE\""
+    wine reg delete "$SERVER_QUEUE_KEY" /v QuenloTimeout /f >/dev/null 2>&1 || true
+    shot "message-server-spooler-stopped-$language" "$language" stand-in --ok \
+        "SettingTool.exe 1 \"\\\\e2e-server\\Front Desk\""
 done
 spooler_start_type 3
+wine reg delete "HKLM\\Software\\SettingTool E2E" /f >/dev/null
 
 # A spooler that cannot be stopped keeps running with the old settings: the stubborn stand-in
 # (tests/standin) in the place of the spooler's program, started in a session kept open for the
@@ -142,6 +150,18 @@ wine net start Spooler >/dev/null 2>&1 || true
 for language in en ja; do
     forget_timeout
     shot "message-restart-failed-$language" "$language" stand-in --ok "SettingTool.exe 1 \"$QUEUE\""
+done
+wineserver -k
+
+# A spooler that accepts the stop but never finishes it: the restart gives up on it after its
+# waits and says it did not finish in time.
+spooler_program "$(winepath -w "$PWD/$PRODUCT/spooler-standin.exe") hang"
+wineserver -p
+wine net start Spooler >/dev/null 2>&1 || true
+for language in en ja; do
+    forget_timeout
+    shot "message-restart-not-in-time-$language" "$language" stand-in --ok \
+        "SettingTool.exe 1 \"$QUEUE\""
 done
 wineserver -k
 spooler_program "$spooler_own_program"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prepares the project's Wine prefix (tools/wine-env.sh names it) once; later calls return at
-# once. Needs the Windows build (cmake --build --preset windows) for its helper. Installs nothing.
+# once. Needs the Windows build (cmake --build --preset windows, or windows64 where Wine runs
+# 64-bit programs only) for its helper. Installs nothing.
 #   - creates the 32-bit prefix and waits for wineserver (a second services.exe breaks StartService)
 #   - Managed=N: Wine draws the frames, so no window manager is needed and closing is quick
 #   - lets the message, caption and menu fonts follow each run's language (a prefix made in an
@@ -21,9 +22,9 @@ for command in wine wineserver xvfb-run Xvfb; do
         exit 1
     fi
 done
-helper="$root/build/windows/tools/helpers/winehelper.exe"
+helper="$root/build/$SETTINGTOOL_WINDOWS_PRESET/tools/helpers/winehelper.exe"
 if [ ! -f "$helper" ]; then
-    echo "wine-prepare.sh: $helper is missing: build first (cmake --build --preset windows)" >&2
+    echo "wine-prepare.sh: $helper is missing: build first (cmake --build --preset $SETTINGTOOL_WINDOWS_PRESET)" >&2
     exit 1
 fi
 

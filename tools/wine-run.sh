@@ -1,21 +1,28 @@
 #!/usr/bin/env bash
 # Opens the real dialog under Wine for the demo queue "Demo Printer", with the printer-data
-# stand-in (so the values stored with OK come back next time). Builds nothing: needs the product
-# tree's SettingTool.exe (build/product) and the test programs' stand-in winspool.drv and
+# stand-in (so the values stored with OK come back next time). Needs the product tree's
+# SettingTool.exe (build/product) and the test programs' stand-in winspool.drv and
 # tools/helpers/winehelper.exe (build/windows); the stand-in goes into the prefix's system folder.
+# Where Wine runs 64-bit programs only (tools/wine-env.sh) it builds their 64-bit trees first.
 #   With $DISPLAY set: the dialog opens on that display and the script ends when it is closed.
 #   Without a display: the dialog opens on a virtual display; the script waits for it, saves a
 #   screenshot to build/run-screenshot.png, closes the dialog and says where the picture is.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/tools/wine-env.sh"
-product="$root/build/product"
-helper="$root/build/windows/tools/helpers/winehelper.exe"
+if [ "$SETTINGTOOL_WINE_BITS" = 64 ]; then
+    cmake --preset product64 >/dev/null
+    cmake --build --preset product64 --target SettingTool >/dev/null
+    cmake --preset windows64 >/dev/null
+    cmake --build --preset windows64 --target e2e_winspool winehelper >/dev/null
+fi
+product="$root/build/$SETTINGTOOL_PRODUCT_PRESET"
+helper="$root/build/$SETTINGTOOL_WINDOWS_PRESET/tools/helpers/winehelper.exe"
 queue="Demo Printer"
 title="Language Monitor Setting Tool"
 screenshot="$root/build/run-screenshot.png"
 
-standin="$root/build/windows/tests/standin/winspool.drv"
+standin="$root/build/$SETTINGTOOL_WINDOWS_PRESET/tests/standin/winspool.drv"
 for file in "$product/SettingTool.exe" "$standin" "$helper"; do
     if [ ! -f "$file" ]; then
         echo "wine-run.sh: $file is missing: build first (make run)" >&2

@@ -4,8 +4,9 @@
 //                                 old settings;
 //   spooler-standin.exe slow MS   a busy print server's spooler: its start and its stop each take
 //                                 MS milliseconds, reporting progress all the while (a checkpoint
-//                                 every kStepMs within a wait hint of kWaitHintMs).
-// The user-defined control kEndControl ends either at once.
+//                                 every kStepMs within a wait hint of kWaitHintMs);
+//   spooler-standin.exe hang      accepts the stop, then stays stopping without any progress.
+// The user-defined control kEndControl ends any of them at once.
 #include <windows.h>
 
 #include <cwchar>
@@ -18,7 +19,9 @@ const DWORD kWaitHintMs = 2000;
 
 SERVICE_STATUS_HANDLE g_status = nullptr;
 HANDLE g_end = nullptr;
-DWORD g_slowMs = 0; // 0: the stubborn one
+DWORD g_slowMs = 0;
+bool g_stops = false; // false: the stubborn one
+bool g_hangs = false;
 volatile LONG g_checkPoint = 0;
 volatile LONG g_endAtOnce = 0;
 
@@ -47,13 +50,17 @@ void Progress(DWORD state)
 
 DWORD WINAPI Control(DWORD control, DWORD, LPVOID, LPVOID)
 {
-    if (control == kEndControl || (control == SERVICE_CONTROL_STOP && g_slowMs != 0))
+    if (control == kEndControl)
     {
-        if (control == kEndControl)
-            InterlockedExchange(&g_endAtOnce, 1);
-        else
-            Report(SERVICE_STOP_PENDING);
+        InterlockedExchange(&g_endAtOnce, 1);
         SetEvent(g_end);
+        return NO_ERROR;
+    }
+    if (control == SERVICE_CONTROL_STOP && g_stops)
+    {
+        Report(SERVICE_STOP_PENDING);
+        if (!g_hangs)
+            SetEvent(g_end);
         return NO_ERROR;
     }
     return control == SERVICE_CONTROL_INTERROGATE ? NO_ERROR : ERROR_CALL_NOT_IMPLEMENTED;
@@ -66,7 +73,7 @@ void WINAPI ServiceMain(DWORD argc, LPWSTR* argv)
     if (g_status == nullptr || g_end == nullptr)
         return;
     Progress(SERVICE_START_PENDING);
-    Report(SERVICE_RUNNING, g_slowMs != 0 ? SERVICE_ACCEPT_STOP : 0);
+    Report(SERVICE_RUNNING, g_stops ? SERVICE_ACCEPT_STOP : 0);
     WaitForSingleObject(g_end, INFINITE);
     Progress(SERVICE_STOP_PENDING);
     Report(SERVICE_STOPPED);
@@ -77,6 +84,8 @@ int wmain(int argc, wchar_t** argv)
 {
     if (argc == 3 && std::wcscmp(argv[1], L"slow") == 0)
         g_slowMs = static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10));
+    g_hangs = argc == 2 && std::wcscmp(argv[1], L"hang") == 0;
+    g_stops = g_slowMs != 0 || g_hangs;
     wchar_t name[] = L"Spooler";
     SERVICE_TABLE_ENTRYW services[] = {{name, ServiceMain}, {nullptr, nullptr}};
     return StartServiceCtrlDispatcherW(services) ? 0 : 1;

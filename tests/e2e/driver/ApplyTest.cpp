@@ -189,7 +189,8 @@ TEST_F(ApplyAsks, BeforeInterruptingDocumentsAndNoLeavesTheSpoolerRunning)
     const HWND no = GetDlgItem(box.window, IDNO);
     ASSERT_NE(no, nullptr) << "no No button";
     EXPECT_NE(GetDlgItem(box.window, IDYES), nullptr) << "no Yes button";
-    EXPECT_EQ(LOWORD(SendMessageW(box.window, DM_GETDEFID, 0, 0)), IDNO) << "No is not the default";
+    EXPECT_EQ(GetWindowLongW(no, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON)
+        << "No is not the default";
     EXPECT_EQ(StoredValue(kTestQueue, kTimeoutValue), 20000u)
         << "asked before the values were stored";
     PostClick(no);

@@ -91,6 +91,10 @@ TEST_F(LanguageDialog, NamesEveryInputAfterItsLabelForScreenReaders)
     OpenDialog open;
     ASSERT_TRUE(open.Shown()) << "no dialog";
     const Controls& c = open.controls;
+    // Known divergence: 64-bit Wine 8 gives another process no accessible object for any control,
+    // a plain button included, so there is nothing of the program's own to see.
+    if (sizeof(void*) == 8 && AccessibleName(c.ok) == "<no object>")
+        GTEST_SKIP() << "64-bit Wine passes no accessible object between processes";
     const HWND intervalLabel = GetWindow(c.intervalUnit, GW_HWNDPREV);
     const HWND timeoutLabel = GetWindow(c.timeout, GW_HWNDPREV);
     const struct
