@@ -7,10 +7,10 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/tools/wine-env.sh"
-standin="${1:-$root/build/windows/tests/standin/winspool.drv}"
+standin="${1:-$root/build/$SETTINGTOOL_WINDOWS_PRESET/tests/standin/winspool.drv}"
 system="$WINEPREFIX/drive_c/windows/system32"
 if [ ! -f "$standin" ] || [ ! -d "$system" ]; then
-    echo "install-standin.sh: need $standin (cmake --build --preset windows --target e2e_winspool)" \
+    echo "install-standin.sh: need $standin (cmake --build --preset $SETTINGTOOL_WINDOWS_PRESET --target e2e_winspool)" \
         "and a prepared prefix (tools/wine-prepare.sh)" >&2
     exit 1
 fi
