@@ -8,7 +8,7 @@ namespace e2e
 const DWORD kPollMs = 5;
 const DWORD kStartTimeoutMs = 20000;   // a cold Wine start can take a few seconds
 const DWORD kActionTimeoutMs = 5000;   // one message or click to be handled
-const DWORD kRestartTimeoutMs = 40000; // OK: two stores, a 3 s pause, up to 2 x 10 s of polls
+const DWORD kRestartTimeoutMs = 40000; // OK: the stores, a 3 s pause, the stop and start waited for
 
 // Polls condition until it holds (true) or timeoutMs has passed (false).
 template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutMs)
