@@ -30,7 +30,6 @@ std::wstring MachineText(const std::wstring& machine)
 
 namespace
 {
-
 // That the machine could not tell its queues or drivers: on standard error, and as an object.
 int ListingFailed(const std::wstring& machine, UINT message, DWORD error, CReport& report)
 {
