@@ -4,11 +4,6 @@
 
 #include <iterator>
 
-std::wstring Widened(const std::string& ascii)
-{
-    return std::wstring(ascii.begin(), ascii.end());
-}
-
 std::wstring ErrorArgument(DWORD error)
 {
     // Far longer than the system's texts for the errors the console reports; a longer one is

@@ -7,9 +7,6 @@
 #include <string>
 #include <vector>
 
-// ASCII text (numbers, JSON) as UTF-16.
-std::wstring Widened(const std::string& ascii);
-
 // An error code as a message argument: the number, and beside it the system's text for it in the
 // user's language, without its final full stop, where the system has one: "5: Access is denied".
 std::wstring ErrorArgument(DWORD error);

@@ -23,15 +23,14 @@ enum Tally
 // The values written, for the message that says so.
 std::wstring WrittenText(std::optional<DWORD> interval, std::optional<DWORD> timeout)
 {
-    std::wstring text;
+    std::vector<std::wstring> values;
     if (interval)
-        text = *interval == 0
-                   ? Message(IDS_CMD_STORED_STATUS_OFF)
-                   : Message(IDS_CMD_STORED_INTERVAL, {Widened(ExactSeconds(*interval, 1))});
+        values.push_back(*interval == 0 ? Message(IDS_CMD_STORED_STATUS_OFF)
+                                        : Message(IDS_CMD_STORED_INTERVAL,
+                                                  {Widened(ExactSeconds(*interval, 1))}));
     if (timeout)
-        text += (text.empty() ? L"" : Message(IDS_CMD_SEPARATOR)) +
-                Message(IDS_CMD_STORED_TIMEOUT, {Widened(ExactSeconds(*timeout, 0))});
-    return text;
+        values.push_back(Message(IDS_CMD_STORED_TIMEOUT, {Widened(ExactSeconds(*timeout, 0))}));
+    return NameList(values);
 }
 
 // Only a value that differs from the one asked for is written; the other stays exactly as it is.

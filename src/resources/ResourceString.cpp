@@ -44,3 +44,8 @@ std::wstring NameList(const std::vector<std::wstring>& names)
         list += (list.empty() ? L"" : LoadResourceString(IDS_CMD_SEPARATOR)) + name;
     return list;
 }
+
+std::wstring Widened(const std::string& ascii)
+{
+    return std::wstring(ascii.begin(), ascii.end());
+}

@@ -19,10 +19,13 @@ std::wstring Message(UINT id, const std::vector<std::wstring>& arguments = {});
 
 // The names one after another, in the user's language ("Fax, LPDSVC").
 std::wstring NameList(const std::vector<std::wstring>& names);
+
+// ASCII text (numbers, JSON) as UTF-16.
+std::wstring Widened(const std::string& ascii);
+
 // A whole number as a message argument. Not std::to_wstring: that formats through swprintf,
 // which would link mingw's whole printf into the program; std::to_string does not.
 template <typename Number> std::wstring NumberArgument(Number value)
 {
-    const std::string digits = std::to_string(value);
-    return std::wstring(digits.begin(), digits.end());
+    return Widened(std::to_string(value));
 }
